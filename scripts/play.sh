@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs, builds and opens the stand-in lobby, which starts the client.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release
+port="${VANTRY_PORT:-24680}"
+exec build/bin/vantry-lobby --server 127.0.0.1 --port "$port" "$@"

@@ -1,0 +1,63 @@
+#pragma once
+// The one object that owns the whole client: launch parameters, transport,
+// table state, the ui model and the ports to the outside world. Subsystem
+// operations are free functions that take the parts they work on.
+
+#include <cstdint>
+
+#include "app/launch_params.h"
+#include "app/startup_layout.h"
+#include "net/connection_state.h"
+#include "platform/ports.h"
+#include "protocol/protocol_state.h"
+#include "rules/table_state.h"
+#include "table/pictures.h"
+#include "ui/table_window.h"
+
+namespace vantry::app {
+
+struct Ports {
+    platform::Socket& socket;
+    platform::Timers& timers;
+    platform::WindowSystem& windows;
+    platform::MessageBoxes& messageBoxes;
+    platform::Process& process;
+};
+
+struct ChatFlash {
+    int count = 0;  // picture changes left
+    bool on = false;
+    int counter = 0;
+};
+
+struct AppState {
+    LaunchParams launch;
+    WindowGeometry geometry;
+    float ScaleX = 1.0f;
+    float ScaleY = 1.0f;
+    bool ended = false;    // the client has ended; no handler runs any more
+    bool started = false;  // startup ran to its end
+    std::uint8_t ownSeatBit = 0;
+    bool dealInProgress = false;
+    bool reconnectAllowed = false;
+};
+
+struct Client {
+    explicit Client(Ports p) : ports(p) {}
+    Client(const Client&) = delete;
+    Client& operator=(const Client&) = delete;
+
+    Ports ports;
+    AppState app;
+    net::ConnectionState net;
+    protocol::ProtocolState protocol;
+    rules::TableState tableState;
+    ChatFlash chatFlash;
+    table::PictureTables pictures;
+    ui::TableWindow table;
+};
+
+// Ends the client: nothing runs after this, and the process leaves its event loop.
+void EndClient(Client& client);
+
+}  // namespace vantry::app

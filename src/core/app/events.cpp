@@ -1,0 +1,35 @@
+#include "app/events.h"
+
+#include "app/main_loop.h"
+#include "net/connection.h"
+
+namespace vantry::app {
+
+void OnTimer(Client& client, platform::TimerId id) {
+    if (client.app.ended)
+        return;
+    switch (id) {
+        case platform::TimerId::Bong:
+            TimerBongTick(client);
+            break;
+        default:
+            break;
+    }
+}
+
+void OnBytesArrived(Client& client, std::span<const std::uint8_t> bytes) {
+    net::OnBytesArrived(client, bytes);
+}
+
+void OnSocketClosedByPeer(Client& client) {
+    if (client.app.ended)
+        return;
+    net::OnSocketClosedByPeer(client);
+}
+
+void OnWindowMessage(Client& client, const platform::WindowMessage& message) {
+    // The lobby's connect, close, leave and status messages are answered by
+    // the window shell; until then they are received and dropped.
+}
+
+}  // namespace vantry::app

@@ -1,0 +1,150 @@
+#include "app/main_loop.h"
+
+#include "net/connection.h"
+#include "protocol/dispatcher.h"
+#include "shell/lobby.h"
+
+namespace vantry::app {
+namespace {
+
+using net::GameFrame;
+using net::kFrameSize;
+using net::MessageType;
+
+constexpr int kChatFlashTicks = 8;  // 8 x 50 ms = 400 ms per picture change
+constexpr int kChatFlashChanges = 8;
+
+// A type-45 frame of one of the held kinds is kept back instead of sent while
+// its hold flag is set. Returns true when the frame was captured.
+bool CaptureHeldFrame(net::ConnectionState& net, const GameFrame& frame) {
+    if (!frame.Is(MessageType::PluginData45))
+        return false;
+    const int kind = frame.U16Be(8) / 8;
+    for (std::size_t i = 0; i < net.held.size(); ++i) {
+        if (kind == net::kHeldFrameKinds[i] && net.held[i].hold) {
+            net.held[i].frame = frame;
+            net.held[i].hold = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void TimerBongTick(Client& client) {
+    if (client.app.ended)
+        return;
+    client.ports.timers.Stop(platform::TimerId::Bong);
+    AdvancePacingCounters(client);
+    StepTransmit(client);
+    if (client.app.ended)
+        return;
+    StepReceive(client);
+    if (client.app.ended)
+        return;
+    net::StepLoginPoll(client);
+    StepChatFlash(client);
+    StepDeclarationClock(client);
+    StepPlayClock(client);
+    StepReadyClock(client);
+    StepLinkCheck(client);
+    StepSpeechBubble(client);
+    StepPluginPoll(client);
+    if (client.app.ended)
+        return;
+    client.ports.timers.Start(platform::TimerId::Bong, net::kBongIntervalMs);
+}
+
+void AdvancePacingCounters(Client& client) {
+    ++client.net.transmit.counter;
+    ++client.net.receive.counter;
+    ++client.net.loginPollCounter;
+    ++client.chatFlash.counter;
+    ++client.net.linkCheckCounter;
+}
+
+void StepTransmit(Client& client) {
+    net::TransmitRing& ring = client.net.transmit;
+    if (ring.counter < 1)
+        return;
+    if (ring.pending) {
+        if (ring.Queued() < kFrameSize) {
+            ring.pending = false;
+        } else if (client.ports.socket.State() == platform::SocketState::Connected) {
+            const GameFrame frame = ring.Take();
+            if (!CaptureHeldFrame(client.net, frame)) {
+                client.ports.socket.Send(frame.bytes);
+                const bool leaving =
+                    frame.Is(MessageType::TableStatus) && frame[net::offset::kSubCode] == 0;
+                if (leaving) {
+                    if (shell::LobbyExists(client)) {
+                        client.table.window.minimized = true;
+                        shell::RestoreLobby(client);
+                    } else {
+                        EndClient(client);
+                    }
+                }
+            }
+        }
+    }
+    ring.counter = 0;
+}
+
+void StepReceive(Client& client) {
+    net::ReceiveRing& ring = client.net.receive;
+    if (ring.counter < 2)
+        return;
+    if (!ring.dataSeen) {
+        ring.counter = 0;
+        return;
+    }
+    // The receive watchdog runs here once keep-alive handling exists.
+    if (ring.HasFrame()) {
+        GameFrame frame = ring.Take();
+        if (frame.Is(MessageType::PlayerLeave) && client.net.holdPlayerLeave) {
+            ring.Untake();
+        } else {
+            protocol::DispatchFrame(client, frame);
+        }
+    }
+    ring.counter = ring.HasFrame() ? 1 : 0;
+}
+
+void StartChatFlash(Client& client) {
+    client.chatFlash.count = kChatFlashChanges;
+    client.chatFlash.on = true;
+    client.chatFlash.counter = 0;
+}
+
+void StepChatFlash(Client& client) {
+    ChatFlash& flash = client.chatFlash;
+    if (flash.counter < kChatFlashTicks)
+        return;
+    if (flash.on) {
+        const auto& bar = client.pictures.bottomBar;
+        ui::Control& chatButton = client.table.AnNiu[1];
+        if (flash.count < 1) {
+            table::SetResourcePicture(chatButton, bar[2]);
+            flash.on = false;
+        } else {
+            table::SetResourcePicture(chatButton, flash.count % 2 == 1 ? bar[2] : bar[3]);
+            --flash.count;
+        }
+    }
+    flash.counter = 0;
+}
+
+// The clocks below are filled in with the declaration, play, ready and link
+// handling; each runs in this place of the tick.
+void StepDeclarationClock(Client&) {}
+void StepPlayClock(Client&) {}
+void StepReadyClock(Client&) {}
+void StepLinkCheck(Client& client) {
+    if (!client.net.linkCheck)
+        client.net.linkCheckCounter = 0;
+}
+void StepSpeechBubble(Client&) {}
+void StepPluginPoll(Client&) {}
+
+}  // namespace vantry::app

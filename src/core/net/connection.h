@@ -1,0 +1,26 @@
+#pragma once
+// Opening the connection to the game server and the login step.
+
+#include <span>
+
+#include "app/client.h"
+
+namespace vantry::net {
+
+inline constexpr int kBongIntervalMs = 50;
+
+// Connects straight to the game server; the login poll sends the login frame
+// once the socket is up.
+void ConnectDirect(app::Client& client);
+
+// A step of the main-loop tick: while the direct connection is being made,
+// tells the lobby every 4 ticks, and writes the login frame once connected.
+void StepLoginPoll(app::Client& client);
+
+// The socket's data-arrival event: append to the receive ring.
+void OnBytesArrived(app::Client& client, std::span<const std::uint8_t> bytes);
+
+// The peer closed the connection: close our side; the link check notices.
+void OnSocketClosedByPeer(app::Client& client);
+
+}  // namespace vantry::net

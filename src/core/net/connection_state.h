@@ -1,0 +1,40 @@
+#pragma once
+// Everything the transport keeps between events: the rings, the link token,
+// the held frames, the login progress and the data path.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "net/frame.h"
+#include "net/rings.h"
+
+namespace vantry::net {
+
+// A frame kept back at the end of a deal and sent at the next deal start.
+struct HeldFrame {
+    GameFrame frame;
+    bool hold = false;  // the next matching frame is captured instead of sent
+};
+
+// The two captured kinds of type-45 frames, by bytes 8-9 (big-endian) / 8.
+inline constexpr std::array<std::uint16_t, 2> kHeldFrameKinds = {129, 386};
+
+struct ConnectionState {
+    TransmitRing transmit;
+    ReceiveRing receive;
+    std::array<std::uint8_t, 2> linkToken{};
+    std::string pendingChatText;  // UTF-8; consumed by the next chat frame
+    std::array<HeldFrame, 2> held;
+    bool holdPlayerLeave = false;  // received type-21 frames wait in the ring
+
+    GameFrame loginFrame;  // also rewritten into the reconnect frame
+    bool loginPending = false;
+    int loginPollCounter = 0;
+    bool loginSent = false;  // login frame written, result not yet received
+    bool linkCheck = false;
+    int linkCheckCounter = 0;
+    bool toReceiveRing = true;  // data path: false while the proxy handshake runs
+};
+
+}  // namespace vantry::net

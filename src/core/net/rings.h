@@ -1,0 +1,48 @@
+#pragma once
+// The two circular byte buffers between the socket and the game logic.
+// The main-loop tick drains them at one frame per tick in each direction.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "net/frame.h"
+
+namespace vantry::net {
+
+inline constexpr std::size_t kRingSize = 34816;  // 128 frames
+
+// Outgoing frames, queued by SendFrame and written to the socket one per tick.
+struct TransmitRing {
+    std::vector<std::uint8_t> bytes = std::vector<std::uint8_t>(kRingSize);
+    std::size_t read = 0;
+    std::size_t write = 0;
+    bool pending = false;  // a frame may be waiting
+    int counter = 0;       // ticks since the last transmit step
+
+    std::size_t Queued() const { return (write + kRingSize - read) % kRingSize; }
+    void Put(const GameFrame& frame);
+    GameFrame Take();
+    void ResetIndices() { read = write = 0; }
+};
+
+// Incoming bytes from the socket; frames are taken out 272 bytes at a time
+// from a read index that is always a multiple of 272, so a frame never wraps.
+struct ReceiveRing {
+    std::vector<std::uint8_t> bytes = std::vector<std::uint8_t>(kRingSize);
+    std::size_t read = 0;
+    std::size_t write = 0;
+    bool dataSeen = false;  // data has ever arrived on this connection
+    int counter = 0;        // ticks since the last arrival or receive step
+
+    std::size_t Waiting() const { return (write + kRingSize - read) % kRingSize; }
+    bool HasFrame() const { return Waiting() > kFrameSize - 1; }
+    // Stores one byte; returns false when the ring has become full.
+    bool Append(std::uint8_t byte);
+    GameFrame Take();
+    // Puts the frame just taken back, so that it is first in the ring again.
+    void Untake() { read = (read + kRingSize - kFrameSize) % kRingSize; }
+    void ResetIndices() { read = write = 0; }
+};
+
+}  // namespace vantry::net

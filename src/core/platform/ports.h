@@ -1,0 +1,89 @@
+#pragma once
+// The outside world as the client logic sees it. Each port is as narrow as
+// the behaviour needs; the Qt layer implements them for real and tests/support
+// has one fake of each.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vantry::platform {
+
+// --- TCP socket ------------------------------------------------------------
+// Events from the socket (bytes arrived, closed by peer) reach the core through
+// Client::OnBytesArrived and Client::OnSocketClosedByPeer.
+enum class SocketState { Closed, Connecting, Connected };
+
+class Socket {
+  public:
+    virtual ~Socket() = default;
+    virtual void Connect(const std::string& host, std::uint16_t port) = 0;
+    virtual void Close() = 0;
+    virtual SocketState State() const = 0;
+    virtual void Send(std::span<const std::uint8_t> bytes) = 0;
+};
+
+// --- Timers and time -------------------------------------------------------
+// Named periodic timers; a firing reaches the core through Client::OnTimer.
+enum class TimerId {
+    Bong,            // the 50 ms main loop
+    KeepAlive,       // 5000 ms between deals
+    ReconnectRetry,  // 3000 ms
+    Chat,            // 800 ms chat rate limit
+    Prop,            // props plugin label animation
+    Shuffle,         // 300 ms seat-change notice
+    Former,          // 2000 ms previous-trick view
+};
+
+class Timers {
+  public:
+    virtual ~Timers() = default;
+    virtual void Start(TimerId id, int intervalMs) = 0;
+    virtual void Stop(TimerId id) = 0;
+    virtual bool IsRunning(TimerId id) const = 0;
+    // Milliseconds on a monotonic clock.
+    virtual std::int64_t NowMs() const = 0;
+    // Processes other events until `seconds` have passed (timer ticks, socket
+    // events and input all keep running meanwhile).
+    virtual void PumpWait(double seconds) = 0;
+};
+
+// --- Lobby link: top-level windows found by title, and window messages --------
+struct WindowMessage {
+    std::uint32_t number = 0;
+    std::uint32_t wParam = 0;
+    std::uint32_t lParam = 0;
+    friend bool operator==(const WindowMessage&, const WindowMessage&) = default;
+};
+
+class WindowSystem {
+  public:
+    virtual ~WindowSystem() = default;
+    virtual bool WindowExists(std::string_view title) = 0;
+    // Posts a message to the window with that title; false if there is none.
+    virtual bool Post(std::string_view title, const WindowMessage& message) = 0;
+    // Starts receiving messages addressed to the window with this title; they
+    // reach the core through Client::OnWindowMessage.
+    virtual void Listen(std::string_view ownTitle) = 0;
+};
+
+// --- Message boxes -----------------------------------------------------------
+class MessageBoxes {
+  public:
+    virtual ~MessageBoxes() = default;
+    // A modal box with an OK button.
+    virtual void Show(std::string_view text, std::string_view title) = 0;
+};
+
+// --- The process -------------------------------------------------------------
+class Process {
+  public:
+    virtual ~Process() = default;
+    // Takes the machine-wide lock that only one client may hold.
+    virtual bool AcquireInstanceLock() = 0;
+    // Ends the client once control returns to the event loop.
+    virtual void Quit() = 0;
+};
+
+}  // namespace vantry::platform

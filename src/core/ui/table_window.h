@@ -1,0 +1,53 @@
+#pragma once
+// The table window `MainForm` and its controls, addressed by the names and
+// indexes the game logic uses.
+
+#include <array>
+
+#include "ui/control.h"
+
+namespace vantry::ui {
+
+// Design caption of the table window.
+inline constexpr const char* kDesignCaption = "Vantry";
+
+struct TableWindow {
+    Window window;
+    ZOrder zorder;
+
+    Control Pic1;  // the table area; every other control sits on it
+    std::array<Control, 2> Sysmsg;
+    Control Location;              // room name
+    std::array<Control, 9> AnNiu;  // bottom-bar buttons
+    Control WebBrowser1;
+    Control WebBrowser2;
+    Control Time_Img;  // countdown clock
+    Control Number;    // countdown digits
+
+    TableWindow();
+
+    // The ticker lines are list boxes of one line each: "clear and add".
+    static void SetLine(Control& line, const std::string& text) { line.rows.assign(1, text); }
+};
+
+inline TableWindow::TableWindow() {
+    Pic1.kind = ControlKind::Image;
+    Pic1.picture.bitmap = "table";
+    Pic1.stretch = true;
+    for (Control& line : Sysmsg) {
+        line.kind = ControlKind::List;
+        line.foreColor = kWhite;
+    }
+    Location.kind = ControlKind::Label;
+    Location.fontSize = 12;
+    Location.foreColor = kWhite;
+    for (Control& b : AnNiu)
+        b.kind = ControlKind::Button;
+    WebBrowser1.visible = false;
+    WebBrowser2.visible = false;
+    Time_Img.visible = false;
+    Number.kind = ControlKind::Label;
+    Number.visible = false;
+}
+
+}  // namespace vantry::ui

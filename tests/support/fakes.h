@@ -1,0 +1,114 @@
+#pragma once
+// One fake of each port, shared by all tests, and a harness that wires a
+// client to them.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/client.h"
+#include "app/events.h"
+#include "net/frame.h"
+
+namespace vantry::test {
+
+class FakeSocket final : public platform::Socket {
+  public:
+    void Connect(const std::string& host, std::uint16_t port) override;
+    void Close() override;
+    platform::SocketState State() const override { return state; }
+    void Send(std::span<const std::uint8_t> bytes) override;
+
+    // The frames written so far, split into 272-byte pieces.
+    std::vector<net::GameFrame> SentFrames() const;
+
+    platform::SocketState state = platform::SocketState::Closed;
+    std::string host;
+    std::uint16_t port = 0;
+    int connectCount = 0;
+    int closeCount = 0;
+    std::vector<std::uint8_t> sent;
+};
+
+class FakeTimers final : public platform::Timers {
+  public:
+    void Start(platform::TimerId id, int intervalMs) override;
+    void Stop(platform::TimerId id) override;
+    bool IsRunning(platform::TimerId id) const override;
+    std::int64_t NowMs() const override { return now; }
+    void PumpWait(double seconds) override { Advance(static_cast<std::int64_t>(seconds * 1000)); }
+
+    // Moves time on, firing every timer that falls due on the way, in order.
+    void Advance(std::int64_t ms);
+
+    std::function<void(platform::TimerId)> onFire;
+    std::int64_t now = 0;
+
+  private:
+    struct Running {
+        int interval = 0;
+        std::int64_t due = 0;
+    };
+    std::map<platform::TimerId, Running> running_;
+};
+
+class FakeWindows final : public platform::WindowSystem {
+  public:
+    bool WindowExists(std::string_view title) override;
+    bool Post(std::string_view title, const platform::WindowMessage& message) override;
+    void Listen(std::string_view ownTitle) override { listeningAs = ownTitle; }
+
+    // Messages posted to one window, in order.
+    std::vector<platform::WindowMessage> PostsTo(const std::string& title) const;
+    int CountPosts(const std::string& title, std::uint32_t number) const;
+
+    std::set<std::string> windows;
+    std::vector<std::pair<std::string, platform::WindowMessage>> posts;
+    std::string listeningAs;
+};
+
+class FakeMessageBoxes final : public platform::MessageBoxes {
+  public:
+    void Show(std::string_view text, std::string_view title) override {
+        shown.emplace_back(std::string(text), std::string(title));
+    }
+    std::vector<std::pair<std::string, std::string>> shown;  // text, title
+};
+
+class FakeProcess final : public platform::Process {
+  public:
+    bool AcquireInstanceLock() override { return lockFree; }
+    void Quit() override { ++quitCount; }
+    bool lockFree = true;
+    int quitCount = 0;
+};
+
+// A client wired to fakes. Timer firings go to the client's timer handler.
+struct Harness {
+    Harness();
+
+    // Startup with a screen of the given size; the lobby window exists.
+    void Start(const std::string& argument, app::ScreenSize screen = {1024, 768});
+    // Advances by whole main-loop ticks (50 ms each).
+    void Ticks(int count) { timers.Advance(50LL * count); }
+    void Arrive(std::span<const std::uint8_t> bytes) { app::OnBytesArrived(client, bytes); }
+    void Arrive(const net::GameFrame& frame) { Arrive(frame.bytes); }
+
+    FakeSocket socket;
+    FakeTimers timers;
+    FakeWindows windows;
+    FakeMessageBoxes messageBoxes;
+    FakeProcess process;
+    app::Client client;
+};
+
+// A direct-connection argument for the server at 127.0.0.1:port.
+std::string DirectArgument(int port = 6000, const std::string& account = "alice",
+                           const std::string& key = "k3y");
+
+inline constexpr const char* kLobby = "Morvex山庄";
+
+}  // namespace vantry::test
