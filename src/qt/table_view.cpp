@@ -56,7 +56,9 @@ void ControlWidget::paintEvent(QPaintEvent*) {
                                                                  : Qt::AlignLeft | Qt::AlignVCenter;
         p.drawText(rect(), align, ToQString(shown_.caption));
     }
-    const int lineHeight = std::max(1, p.fontMetrics().height());
+    // A one-line list box may be lower than the font's full line height; its
+    // rows are then centred in the box so that the glyphs stay inside it.
+    const int lineHeight = std::max(1, std::min(p.fontMetrics().height(), height()));
     int y = 0;
     for (const std::string& row : shown_.rows) {
         p.drawText(QRect(0, y, width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,

@@ -105,6 +105,9 @@ int main(int argc, char** argv) {
             QCoreApplication::exit(4);
         }
     });
+    QObject::connect(&process, &QProcess::started, [&] {
+        Print("client pid %lld\n", static_cast<long long>(process.processId()));
+    });
     Print("lobby: window \"%s\", starting client\n", title.c_str());
     process.start(client, {QString::fromStdString(argument)});
     return QCoreApplication::exec();
