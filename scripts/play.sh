@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake --preset release >/dev/null
-cmake --build --preset release
+cmake --preset debug >/dev/null
+cmake --build --preset debug
 port="${VANTRY_PORT:-24680}"
 exec build/bin/vantry-lobby --server 127.0.0.1 --port "$port" "$@"

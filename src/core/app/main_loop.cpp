@@ -99,7 +99,7 @@ void StepReceive(Client& client) {
         ring.counter = 0;
         return;
     }
-    // The receive watchdog runs here once keep-alive handling exists.
+    StepReceiveWatchdog(client);
     if (ring.HasFrame()) {
         GameFrame frame = ring.Take();
         if (frame.Is(MessageType::PlayerLeave) && client.net.holdPlayerLeave) {
@@ -145,6 +145,7 @@ void StepLinkCheck(Client& client) {
         client.net.linkCheckCounter = 0;
 }
 void StepSpeechBubble(Client&) {}
+void StepReceiveWatchdog(Client&) {}
 void StepPluginPoll(Client&) {}
 
 }  // namespace vantry::app

@@ -11,6 +11,7 @@ void TimerBongTick(Client& client);
 void AdvancePacingCounters(Client& client);
 void StepTransmit(Client& client);
 void StepReceive(Client& client);
+void StepReceiveWatchdog(Client& client);
 void StepChatFlash(Client& client);
 void StepDeclarationClock(Client& client);
 void StepPlayClock(Client& client);
