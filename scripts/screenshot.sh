@@ -11,7 +11,7 @@ bin="${VANTRY_BIN:-build/bin}"
 port=$((20000 + RANDOM % 10000))
 xvfb-run -a -s "-screen 0 ${size}x24" bash -c "
   log=\$(mktemp)
-  '$bin/vantry-lobby' --port $port --title 'Screenshot Lobby' --caption 'Vantry' >\"\$log\" &
+  '$bin/vantry-lobby' --headless --port $port --title 'Screenshot Lobby' --caption 'Vantry' >\"\$log\" &
   lobby=\$!
   sleep 3
   import -window root '$out'

@@ -16,7 +16,7 @@ class LaunchAndLogin(unittest.TestCase):
         self.caption = harness.unique_title("table")
 
     def lobby(self, *args):
-        lobby = Lobby("--title", self.title, "--caption", self.caption, *args)
+        lobby = Lobby("--headless", "--title", self.title, "--caption", self.caption, *args)
         self.addCleanup(lobby.stop)
         return lobby
 
