@@ -29,7 +29,14 @@ void Host::Deliver(Handler&& handler) {
 }
 
 bool Host::Start(const std::string& argument, app::ScreenSize screen) {
-    view_ = std::make_unique<TableView>(client_.table);
+    view_ = std::make_unique<TableView>(
+        client_.table,
+        [this](const ui::ControlRef& control, const ui::MouseEvent& event) {
+            Deliver([&] { app::OnMouse(client_, control, event); });
+        },
+        [this](const ui::ControlRef& focus, const ui::KeyEvent& event) {
+            Deliver([&] { app::OnKey(client_, focus, event); });
+        });
     app::Startup(client_, argument, screen);
     if (client_.app.ended)
         return false;

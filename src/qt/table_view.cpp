@@ -1,5 +1,7 @@
 #include "table_view.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -16,9 +18,43 @@ QString ToQString(const std::string& s) {
 
 }  // namespace
 
-ControlWidget::ControlWidget(QWidget* parent, PictureCache& pictures)
-    : QWidget(parent), pictures_(pictures) {
+ControlWidget::ControlWidget(QWidget* parent, PictureCache& pictures, ui::ControlRef ref,
+                             MouseSink& sink)
+    : QWidget(parent), pictures_(pictures), ref_(std::move(ref)), sink_(sink) {
     setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(true);
+}
+
+void ControlWidget::Report(ui::MouseAction action, QMouseEvent* e) {
+    int button = 0;
+    const Qt::MouseButtons buttons = action == ui::MouseAction::Move ? e->buttons() : e->button();
+    if (buttons & Qt::LeftButton)
+        button |= ui::kLeftButton;
+    if (buttons & Qt::RightButton)
+        button |= ui::kRightButton;
+    if (buttons & Qt::MiddleButton)
+        button |= 4;
+    const QPoint at = e->position().toPoint();
+    sink_(ref_, {action, button, ShiftState(e->modifiers()), at.x(), at.y()});
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* e) {
+    Report(ui::MouseAction::Down, e);
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
+    Report(ui::MouseAction::Up, e);
+    // A click is a press and release over the same control.
+    if (rect().contains(e->position().toPoint()))
+        Report(ui::MouseAction::Click, e);
+}
+
+void ControlWidget::mouseMoveEvent(QMouseEvent* e) {
+    Report(ui::MouseAction::Move, e);
+}
+
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    Report(ui::MouseAction::DoubleClick, e);
 }
 
 void ControlWidget::Sync(const ui::Control& c) {
@@ -67,22 +103,55 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     }
 }
 
-TableView::TableView(const ui::TableWindow& model) : model_(model) {
+TableView::TableView(const ui::TableWindow& model, MouseSink mouse, KeySink keys)
+    : model_(model), mouse_(std::move(mouse)), keys_(std::move(keys)) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     tableArea_ = new QWidget(this);
-    Add(model_.Pic1, tableArea_);
-    for (const auto& line : model_.Sysmsg)
-        Add(line, tableArea_);
-    Add(model_.Location, tableArea_);
-    for (const auto& button : model_.AnNiu)
-        Add(button, tableArea_);
-    Add(model_.Time_Img, tableArea_);
-    Add(model_.Number, tableArea_);
+    model_.ForEachControl([this](const char* name, int index, const ui::Control& control) {
+        auto* widget = new ControlWidget(tableArea_, pictures_,
+                                         ui::ControlRef{"MainForm", name, index}, mouse_);
+        controls_.emplace_back(&control, widget);
+    });
 }
 
-void TableView::Add(const ui::Control& control, QWidget* parent) {
-    controls_.emplace_back(&control, new ControlWidget(parent, pictures_));
+void TableView::keyPressEvent(QKeyEvent* e) {
+    const int code = KeyCode(e->key());
+    if (code == 0)
+        return QWidget::keyPressEvent(e);
+    keys_(ui::ControlRef{"MainForm", "Pic1", 0}, {code, ShiftState(e->modifiers())});
+}
+
+int KeyCode(int qtKey) {
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return qtKey;  // 65..90 in both
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return qtKey;  // 48..57 in both
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
+        return 112 + (qtKey - Qt::Key_F1);
+    switch (qtKey) {
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Shift:
+            return 16;
+        case Qt::Key_Control:
+            return 17;
+        case Qt::Key_Alt:
+            return 18;
+        case Qt::Key_Space:
+            return 32;
+        default:
+            return 0;
+    }
+}
+
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
 void TableView::Sync() {

@@ -33,3 +33,19 @@ void OnWindowMessage(Client& client, const platform::WindowMessage& message) {
 }
 
 }  // namespace vantry::app
+
+namespace vantry::app {
+
+void OnMouse(Client& client, const ui::ControlRef& control, const ui::MouseEvent& event) {
+    if (client.app.ended)
+        return;
+    // Routed to the hand, the buttons and the boards as they are built.
+}
+
+void OnKey(Client& client, const ui::ControlRef& focus, const ui::KeyEvent& event) {
+    if (client.app.ended)
+        return;
+    // Routed to the table's key handling as it is built.
+}
+
+}  // namespace vantry::app

@@ -26,6 +26,36 @@ struct TableWindow {
 
     TableWindow();
 
+    // Calls fn(name, index, control) for every control, in declaration order.
+    // A control added to the window is added here too, so that the renderer
+    // draws it and input reaches it.
+    template <typename Fn>
+    void ForEachControl(Fn&& fn) {
+        EachControl(*this, fn);
+    }
+    template <typename Fn>
+    void ForEachControl(Fn&& fn) const {
+        EachControl(*this, fn);
+    }
+
+  private:
+    template <typename Self, typename Fn>
+    static void EachControl(Self& w, Fn& fn) {
+        auto array = [&](const char* name, auto& controls) {
+            for (std::size_t i = 0; i < controls.size(); ++i)
+                fn(name, static_cast<int>(i), controls[i]);
+        };
+        fn("Pic1", 0, w.Pic1);
+        array("Sysmsg", w.Sysmsg);
+        fn("Location", 0, w.Location);
+        array("AnNiu", w.AnNiu);
+        fn("WebBrowser1", 0, w.WebBrowser1);
+        fn("WebBrowser2", 0, w.WebBrowser2);
+        fn("Time_Img", 0, w.Time_Img);
+        fn("Number", 0, w.Number);
+    }
+
+  public:
     // The ticker lines are list boxes of one line each: "clear and add".
     static void SetLine(Control& line, const std::string& text) { line.rows.assign(1, text); }
 };
