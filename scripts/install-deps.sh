@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang-format
+  clang-format clang-14 libclang-rt-14-dev
   python3
   xvfb xauth x11-utils imagemagick
   fonts-noto-cjk
