@@ -30,6 +30,7 @@ struct NullWindows final : platform::WindowSystem {
     bool WindowExists(std::string_view) override { return true; }
     bool Post(std::string_view, const platform::WindowMessage&) override { return true; }
     void Listen(std::string_view) override {}
+    void StartWindowDrag(std::string_view) override {}
 };
 struct NullBoxes final : platform::MessageBoxes {
     void Show(std::string_view, std::string_view) override {}
@@ -37,6 +38,7 @@ struct NullBoxes final : platform::MessageBoxes {
 struct NullProcess final : platform::Process {
     bool AcquireInstanceLock() override { return true; }
     void Quit() override {}
+    std::string ExecutableDir() const override { return "."; }
 };
 
 struct Bench {

@@ -125,6 +125,11 @@ void QtWindowSystem::Listen(std::string_view ownTitle) {
     });
 }
 
+void QtWindowSystem::StartWindowDrag(std::string_view windowName) {
+    if (onStartDrag)
+        onStartDrag(windowName);
+}
+
 // --- message boxes and process -----------------------------------------------
 
 void QtMessageBoxes::Show(std::string_view text, std::string_view title) {
@@ -140,6 +145,10 @@ bool QtProcess::AcquireInstanceLock() {
 
 void QtProcess::Quit() {
     QCoreApplication::exit(0);
+}
+
+std::string QtProcess::ExecutableDir() const {
+    return QCoreApplication::applicationDirPath().toStdString();
 }
 
 }  // namespace vantry::qt

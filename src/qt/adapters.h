@@ -55,6 +55,9 @@ class QtWindowSystem final : public platform::WindowSystem {
     bool WindowExists(std::string_view title) override;
     bool Post(std::string_view title, const platform::WindowMessage& message) override;
     void Listen(std::string_view ownTitle) override;
+    void StartWindowDrag(std::string_view windowName) override;
+    // How a drag of one of our windows is started (set by the host, which owns them).
+    std::function<void(std::string_view)> onStartDrag;
 
   private:
     link::WindowEndpoint endpoint_;
@@ -71,6 +74,7 @@ class QtProcess final : public platform::Process {
   public:
     bool AcquireInstanceLock() override;
     void Quit() override;
+    std::string ExecutableDir() const override;
 
   private:
     link::InstanceLock lock_;

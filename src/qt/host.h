@@ -1,12 +1,13 @@
 #pragma once
 // Owns the client and its Qt adapters. Every event goes into the core through
-// the core's handlers, and the table view is brought in line afterwards.
+// the core's handlers, and every window view is brought in line afterwards.
 
 #include <memory>
+#include <vector>
 
 #include "adapters.h"
 #include "app/client.h"
-#include "table_view.h"
+#include "window_view.h"
 
 namespace vantry::qt {
 
@@ -20,6 +21,8 @@ class Host {
   private:
     template <typename Handler>
     void Deliver(Handler&& handler);
+    void CreateViews();
+    void SyncViews();
 
     QtSocket socket_;
     QtTimers timers_;
@@ -27,7 +30,8 @@ class Host {
     QtMessageBoxes messageBoxes_;
     QtProcess process_;
     app::Client client_;
-    std::unique_ptr<TableView> view_;
+    PictureCache pictures_;
+    std::vector<std::unique_ptr<WindowView>> views_;
 };
 
 }  // namespace vantry::qt

@@ -60,6 +60,7 @@ class FakeWindows final : public platform::WindowSystem {
     bool WindowExists(std::string_view title) override;
     bool Post(std::string_view title, const platform::WindowMessage& message) override;
     void Listen(std::string_view ownTitle) override { listeningAs = ownTitle; }
+    void StartWindowDrag(std::string_view windowName) override { dragged = windowName; }
 
     // Messages posted to one window, in order.
     std::vector<platform::WindowMessage> PostsTo(const std::string& title) const;
@@ -68,6 +69,7 @@ class FakeWindows final : public platform::WindowSystem {
     std::set<std::string> windows;
     std::vector<std::pair<std::string, platform::WindowMessage>> posts;
     std::string listeningAs;
+    std::string dragged;
 };
 
 class FakeMessageBoxes final : public platform::MessageBoxes {
@@ -82,7 +84,9 @@ class FakeProcess final : public platform::Process {
   public:
     bool AcquireInstanceLock() override { return lockFree; }
     void Quit() override { ++quitCount; }
+    std::string ExecutableDir() const override { return executableDir; }
     bool lockFree = true;
+    std::string executableDir = "/nonexistent-vantry-dir";
     int quitCount = 0;
 };
 

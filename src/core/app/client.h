@@ -11,7 +11,9 @@
 #include "platform/ports.h"
 #include "protocol/protocol_state.h"
 #include "rules/table_state.h"
+#include "settle/records.h"
 #include "table/pictures.h"
+#include "ui/boards.h"
 #include "ui/table_window.h"
 
 namespace vantry::app {
@@ -55,6 +57,9 @@ struct Client {
     ChatFlash chatFlash;
     table::PictureTables pictures;
     ui::TableWindow table;
+    ui::ScoreWindow score;
+    ui::HeroWindow hero;
+    settle::RecordsState records;
 };
 
 // Ends the client: nothing runs after this, and the process leaves its event loop.

@@ -2,6 +2,7 @@
 
 #include "app/main_loop.h"
 #include "net/connection.h"
+#include "settle/board_input.h"
 
 namespace vantry::app {
 
@@ -39,7 +40,8 @@ namespace vantry::app {
 void OnMouse(Client& client, const ui::ControlRef& control, const ui::MouseEvent& event) {
     if (client.app.ended)
         return;
-    // Routed to the hand, the buttons and the boards as they are built.
+    if (settle::OnBoardMouse(client, control, event))
+        return;
 }
 
 void OnKey(Client& client, const ui::ControlRef& focus, const ui::KeyEvent& event) {

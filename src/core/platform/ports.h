@@ -66,6 +66,9 @@ class WindowSystem {
     // Starts receiving messages addressed to the window with this title; they
     // reach the core through Client::OnWindowMessage.
     virtual void Listen(std::string_view ownTitle) = 0;
+    // Lets the person drag one of the client's own windows with the mouse
+    // until the button is released (the move-by-caption system command).
+    virtual void StartWindowDrag(std::string_view windowName) = 0;
 };
 
 // --- Message boxes -----------------------------------------------------------
@@ -84,6 +87,8 @@ class Process {
     virtual bool AcquireInstanceLock() = 0;
     // Ends the client once control returns to the event loop.
     virtual void Quit() = 0;
+    // The folder of the client's executable: the data files live beside it.
+    virtual std::string ExecutableDir() const = 0;
 };
 
 }  // namespace vantry::platform

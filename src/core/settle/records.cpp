@@ -112,10 +112,14 @@ void LoadDealRecord(const app::classIniFile& file, ui::ScoreWindow& score, int n
     }
 }
 
-void SelectHeroRow(ui::HeroWindow& hero, int row) {
+void SelectHeroRow(ui::HeroWindow& hero, int row, int topRow) {
     if (row < 0 || row >= static_cast<int>(hero.Num.rows.size()))
         return;
-    hero.selectedRow = row;
+    for (ui::Control* list :
+         {&hero.Num, &hero.Grade[0], &hero.Grade[1], &hero.Grade[2], &hero.Grade[3]}) {
+        list->selectedRow = row;
+        list->topRow = topRow;
+    }
 }
 
 void EmptyBoards(ui::ScoreWindow& score, ui::HeroWindow& hero, RecordsState& records,
@@ -125,14 +129,16 @@ void EmptyBoards(ui::ScoreWindow& score, ui::HeroWindow& hero, RecordsState& rec
         score.Tou[p].picture = {};
         hero.ID[p].caption.clear();
         hero.Tou[p].picture = {};
-        hero.Grade[p].rows.clear();
         hero.sunScore[p].caption.clear();
     }
     for (auto& list : score.State)
         list.rows.clear();
-    hero.Num.rows.clear();
-    hero.selectedRow = -1;
-    hero.topRow = 0;
+    for (ui::Control* list :
+         {&hero.Num, &hero.Grade[0], &hero.Grade[1], &hero.Grade[2], &hero.Grade[3]}) {
+        list->rows.clear();
+        list->selectedRow = -1;
+        list->topRow = 0;
+    }
     score.window.visible = false;
     hero.window.visible = false;
     records = {};

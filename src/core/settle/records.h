@@ -38,8 +38,9 @@ void SaveDealRecord(app::classIniFile& file, const ui::ScoreWindow& score, int n
 void LoadDealRecord(const app::classIniFile& file, ui::ScoreWindow& score, int n,
                     int (*avatarPicture)(int index));
 
-// Clicking row `row` of any list of the records board selects it in all.
-void SelectHeroRow(ui::HeroWindow& hero, int row);
+// Clicking a row of any list of the records board selects that row in all of
+// them and shows them from the same top row.
+void SelectHeroRow(ui::HeroWindow& hero, int row, int topRow);
 
 // Leaving the table empties both boards, hides them and deletes the file.
 void EmptyBoards(ui::ScoreWindow& score, ui::HeroWindow& hero, RecordsState& records,

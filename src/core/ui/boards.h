@@ -21,6 +21,18 @@ struct ScoreWindow {
     std::array<Control, 2> Image1;  // Image1(1) closes the board
 
     ScoreWindow();
+
+    template <typename Fn>
+    void ForEachControl(Fn&& fn) const {
+        for (int i = 0; i < 8; ++i)
+            fn("State", i, State[i]);
+        for (int p = 0; p < 4; ++p)
+            fn("Tou", p, Tou[p]);
+        for (int p = 0; p < 4; ++p)
+            fn("ID", p, ID[p]);
+        for (int i = 0; i < 2; ++i)
+            fn("Image1", i, Image1[i]);
+    }
 };
 
 struct HeroWindow {
@@ -35,11 +47,24 @@ struct HeroWindow {
     std::array<Control, 4> sunScore;  // running totals
     std::array<Control, 2> Image1;
 
-    // Selected row of the lists (-1: none) and their first shown row.
-    int selectedRow = -1;
-    int topRow = 0;
-
     HeroWindow();
+
+    template <typename Fn>
+    void ForEachControl(Fn&& fn) const {
+        fn("Label1", 0, Label1);
+        for (int p = 0; p < 4; ++p)
+            fn("ID", p, ID[p]);
+        for (int p = 0; p < 4; ++p)
+            fn("Tou", p, Tou[p]);
+        fn("Num", 0, Num);
+        for (int p = 0; p < 4; ++p)
+            fn("Grade", p, Grade[p]);
+        fn("Label2", 0, Label2);
+        for (int p = 0; p < 4; ++p)
+            fn("sunScore", p, sunScore[p]);
+        for (int i = 0; i < 2; ++i)
+            fn("Image1", i, Image1[i]);
+    }
 };
 
 inline ScoreWindow::ScoreWindow() {

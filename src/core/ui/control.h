@@ -45,6 +45,8 @@ struct Control {
     bool transparent = true;  // no background fill
     std::string toolTip;
     std::vector<std::string> rows;  // list controls
+    int selectedRow = -1;           // list controls: the selected row, -1 for none
+    int topRow = 0;                 // list controls: the first row shown
     int z = 0;                      // larger is in front
 
     void Move(int l, int t) {

@@ -24,6 +24,7 @@ struct MouseEvent {
     int shift = 0;
     int x = 0;  // in the control's own pixels
     int y = 0;
+    int row = -1;  // list controls: the row under the pointer, -1 for none
 };
 
 inline constexpr int kLeftButton = 1;

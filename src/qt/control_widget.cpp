@@ -1,12 +1,10 @@
-#include "table_view.h"
+#include "control_widget.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
 namespace vantry::qt {
-namespace {
 
 QColor ToQColor(ui::Color c) {
     return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
@@ -16,13 +14,24 @@ QString ToQString(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-}  // namespace
-
 ControlWidget::ControlWidget(QWidget* parent, PictureCache& pictures, ui::ControlRef ref,
-                             MouseSink& sink)
+                             const MouseSink& sink)
     : QWidget(parent), pictures_(pictures), ref_(std::move(ref)), sink_(sink) {
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
+}
+
+QFont ControlWidget::Font() const {
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPointSizeF(std::max(1, shown_.fontSize));
+    font.setBold(shown_.bold);
+    return font;
+}
+
+// A one-line list box may be lower than the font's full line height; its row
+// is then centred in the box so that the glyphs stay inside it.
+int ControlWidget::RowHeight() const {
+    return std::max(1, std::min(QFontMetrics(Font()).height(), height()));
 }
 
 void ControlWidget::Report(ui::MouseAction action, QMouseEvent* e) {
@@ -35,7 +44,13 @@ void ControlWidget::Report(ui::MouseAction action, QMouseEvent* e) {
     if (buttons & Qt::MiddleButton)
         button |= 4;
     const QPoint at = e->position().toPoint();
-    sink_(ref_, {action, button, ShiftState(e->modifiers()), at.x(), at.y()});
+    int row = -1;
+    if (shown_.kind == ui::ControlKind::List) {
+        const int r = shown_.topRow + at.y() / RowHeight();
+        if (at.y() >= 0 && r < static_cast<int>(shown_.rows.size()))
+            row = r;
+    }
+    sink_(ref_, {action, button, ShiftState(e->modifiers()), at.x(), at.y(), row});
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* e) {
@@ -64,8 +79,10 @@ void ControlWidget::Sync(const ui::Control& c) {
     setToolTip(ToQString(c.toolTip));
     const bool changed = c.picture != shown_.picture || c.caption != shown_.caption ||
                          c.rows != shown_.rows || c.fontSize != shown_.fontSize ||
-                         c.foreColor != shown_.foreColor || c.stretch != shown_.stretch ||
-                         c.transparent != shown_.transparent || c.backColor != shown_.backColor;
+                         c.bold != shown_.bold || c.foreColor != shown_.foreColor ||
+                         c.stretch != shown_.stretch || c.transparent != shown_.transparent ||
+                         c.backColor != shown_.backColor || c.selectedRow != shown_.selectedRow ||
+                         c.topRow != shown_.topRow;
     shown_ = c;
     if (changed)
         update();
@@ -82,45 +99,27 @@ void ControlWidget::paintEvent(QPaintEvent*) {
         else
             p.drawPixmap(0, 0, pixmap);
     }
-    QFont font(QStringLiteral("Noto Sans CJK SC"));
-    font.setPointSizeF(std::max(1, shown_.fontSize));
-    font.setBold(shown_.bold);
-    p.setFont(font);
+    p.setFont(Font());
     p.setPen(ToQColor(shown_.foreColor));
     if (!shown_.caption.empty()) {
         const int align = shown_.kind == ui::ControlKind::Button ? Qt::AlignCenter
                                                                  : Qt::AlignLeft | Qt::AlignVCenter;
         p.drawText(rect(), align, ToQString(shown_.caption));
     }
-    // A one-line list box may be lower than the font's full line height; its
-    // rows are then centred in the box so that the glyphs stay inside it.
-    const int lineHeight = std::max(1, std::min(p.fontMetrics().height(), height()));
+    const int rowHeight = RowHeight();
     int y = 0;
-    for (const std::string& row : shown_.rows) {
-        p.drawText(QRect(0, y, width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   ToQString(row));
-        y += lineHeight;
+    for (std::size_t i = static_cast<std::size_t>(std::max(0, shown_.topRow));
+         i < shown_.rows.size() && y < height(); ++i, y += rowHeight) {
+        const QRect line(0, y, width(), rowHeight);
+        if (static_cast<int>(i) == shown_.selectedRow) {
+            p.fillRect(line, QColor(0x33, 0x66, 0xCC));
+            p.setPen(Qt::white);
+        } else {
+            p.setPen(ToQColor(shown_.foreColor));
+        }
+        p.drawText(line.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   ToQString(shown_.rows[i]));
     }
-}
-
-TableView::TableView(const ui::TableWindow& model, MouseSink mouse, KeySink keys)
-    : model_(model), mouse_(std::move(mouse)), keys_(std::move(keys)) {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
-    tableArea_ = new QWidget(this);
-    model_.ForEachControl([this](const char* name, int index, const ui::Control& control) {
-        auto* widget = new ControlWidget(tableArea_, pictures_,
-                                         ui::ControlRef{"MainForm", name, index}, mouse_);
-        controls_.emplace_back(&control, widget);
-    });
-}
-
-void TableView::keyPressEvent(QKeyEvent* e) {
-    const int code = KeyCode(e->key());
-    if (code == 0)
-        return QWidget::keyPressEvent(e);
-    keys_(ui::ControlRef{"MainForm", "Pic1", 0}, {code, ShiftState(e->modifiers())});
 }
 
 int KeyCode(int qtKey) {
@@ -152,50 +151,6 @@ int KeyCode(int qtKey) {
 int ShiftState(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
            (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-void TableView::Sync() {
-    const ui::Window& w = model_.window;
-    setWindowTitle(ToQString(w.caption));
-    if (geometry() != QRect(w.left, w.top, w.width, w.height))
-        setGeometry(w.left, w.top, w.width, w.height);
-    setWindowOpacity(w.opacity / 255.0);
-    const ui::Control& pic1 = model_.Pic1;
-    tableArea_->setGeometry(pic1.left, pic1.top, pic1.width, pic1.height);
-    for (auto& [control, widget] : controls_) {
-        widget->Sync(*control);
-        // Pic1 is the table area itself; its picture fills it from the origin.
-        if (control == &pic1)
-            widget->setGeometry(0, 0, pic1.width, pic1.height);
-    }
-    // Stack by z-order stamp: Pic1 stays at the back, then ascending stamps.
-    std::vector<std::pair<int, ControlWidget*>> order;
-    for (auto& [control, widget] : controls_)
-        if (control != &pic1)
-            order.emplace_back(control->z, widget);
-    std::stable_sort(order.begin(), order.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (auto& [z, widget] : order)
-        widget->raise();
-
-    if (w.visible && !isVisible()) {
-        if (w.minimized)
-            showMinimized();
-        else
-            show();
-    } else if (w.visible && w.minimized && !isMinimized()) {
-        showMinimized();
-    } else if (w.visible && !w.minimized && isMinimized()) {
-        showNormal();
-    } else if (!w.visible && isVisible()) {
-        hide();
-    }
-}
-
-void TableView::paintEvent(QPaintEvent*) {
-    // The window's own frame around the table when the screen is larger.
-    QPainter p(this);
-    p.fillRect(rect(), QColor(0x1b, 0x2a, 0x3a));
 }
 
 }  // namespace vantry::qt
