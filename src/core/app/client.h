@@ -40,8 +40,6 @@ struct AppState {
     bool ended = false;    // the client has ended; no handler runs any more
     bool started = false;  // startup ran to its end
     std::uint8_t ownSeatBit = 0;
-    bool dealInProgress = false;
-    bool reconnectAllowed = false;
 };
 
 struct Client {

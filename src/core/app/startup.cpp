@@ -38,8 +38,8 @@ void ResetMainLoop(Client& client) {
     net.linkCheck = false;
     net.linkCheckCounter = 0;
     client.chatFlash = {};
-    client.app.reconnectAllowed = false;
-    client.app.dealInProgress = false;
+    client.protocol.reconnectAllowed = false;
+    client.protocol.dealInProgress = false;
 }
 
 void OpenConnection(Client& client) {

@@ -1,0 +1,22 @@
+// Handlers of message families whose behaviour is not built yet: the frames
+// are taken from the ring (and their link token recorded) and otherwise
+// dropped. Each moves to its family's own source as it is built.
+
+#include "protocol/handlers.h"
+
+namespace vantry::protocol {
+
+void HandleDealStart(app::Client&, const net::GameFrame&) {}
+void HandleOptions(app::Client&, const net::GameFrame&) {}
+void HandleDeclaration(app::Client&, const net::GameFrame&) {}
+void HandlePlay(app::Client&, const net::GameFrame&) {}
+void HandleSettlementRecord(app::Client&, const net::GameFrame&) {}
+void HandleTableStatus(app::Client&, const net::GameFrame&) {}
+void HandlePlayerJoin(app::Client&, const net::GameFrame&) {}
+void HandlePlayerLeave(app::Client&, const net::GameFrame&) {}
+void HandleTableClosed(app::Client&, const net::GameFrame&) {}
+void HandlePlayerReady(app::Client&, const net::GameFrame&) {}
+void HandleChat(app::Client&, const net::GameFrame&) {}
+void HandlePluginFrame(app::Client&, const net::GameFrame&) {}
+
+}  // namespace vantry::protocol
