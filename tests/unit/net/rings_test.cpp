@@ -91,6 +91,7 @@ TEST_F(Rings, DispatchRecordsTheLinkTokenExceptFromReconnectionResults) {
     f[260] = 0x12;
     f[261] = 0x34;
     GameFrame reconnect = MakeFrame(MessageType::ReconnectResult);
+    reconnect[15] = 1;  // accepted
     reconnect[260] = 0x99;
     h.Arrive(f);
     h.Arrive(reconnect);
