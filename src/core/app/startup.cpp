@@ -98,19 +98,6 @@ void ShowRoomName(Client& client) {
 }
 
 void Startup(Client& client, std::string_view argument, ScreenSize screen) {
-    // The argument is checked for emptiness before anything else happens:
-    // without it there is no lobby to give the seat back to.
-    std::string_view trimmed = argument;
-    while (!trimmed.empty() && trimmed.front() == ' ')
-        trimmed.remove_prefix(1);
-    while (!trimmed.empty() && trimmed.back() == ' ')
-        trimmed.remove_suffix(1);
-    if (trimmed.empty()) {
-        client.ports.messageBoxes.Show(kNotFromLobby, kWarningTitle);
-        EndClient(client);
-        return;
-    }
-
     // Until the argument is fully read, lobby look-ups use the title it names.
     client.app.launch.LobbyTitle = LobbyTitleFromArgument(argument);
 
@@ -132,6 +119,11 @@ void Startup(Client& client, std::string_view argument, ScreenSize screen) {
     }
 
     ParseResult parsed = ParseLaunchArgument(argument);
+    if (parsed.error == ArgumentError::Empty) {
+        client.ports.messageBoxes.Show(kNotFromLobby, kWarningTitle);
+        EndClient(client);
+        return;
+    }
     if (!parsed.params) {
         FailStartup(client);
         return;

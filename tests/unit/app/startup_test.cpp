@@ -85,6 +85,14 @@ TEST(Startup, ASecondInstanceShowsTheWarningRestoresTheLobbyAndEnds) {
     EXPECT_EQ(h.socket.connectCount, 0);
 }
 
+TEST(Startup, ASecondInstanceIsRefusedBeforeTheArgumentIsLookedAt) {
+    Harness h;
+    h.process.lockFree = false;
+    h.Start("");
+    ASSERT_EQ(h.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(h.messageBoxes.shown[0].first, "Vantry已经运行！");
+}
+
 TEST(Startup, WithoutTheLobbyWindowTheClientEnds) {
     Harness h;
     h.windows.windows.clear();
