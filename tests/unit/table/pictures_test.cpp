@@ -172,6 +172,19 @@ TEST(PictureCatalog, FansGrowWithTheirCardCount) {
     }
 }
 
+TEST(PictureCatalog, ListsTheTableBackgroundsTheLayoutNames) {
+    auto size = [](std::string_view name) {
+        for (const auto& bitmap : WindowBitmaps())
+            if (bitmap.name == name)
+                return PictureSize{bitmap.width, bitmap.height};
+        return PictureSize{};
+    };
+    EXPECT_EQ(size("table"), (PictureSize{1024, 768}));
+    EXPECT_EQ(size("table-small"), (PictureSize{800, 600}));
+    EXPECT_EQ(size("skin"), (PictureSize{46, 220}));
+    EXPECT_EQ(size("clock"), (PictureSize{81, 38}));
+}
+
 TEST(SetResourcePicture, GivesTheControlThePicture) {
     ui::Control control;
     EXPECT_TRUE(SetResourcePicture(control, 328));
