@@ -1177,7 +1177,7 @@ QImage Felt(int w, int h, QColor light, QColor dark) {
     p.setPen(QPen(QColor(0, 0, 0, 30), std::max(1.0, w / 500.0)));
     p.drawRoundedRect(ring.adjusted(8, 8, -8, -8), ring.height() / 2 - 8, ring.height() / 2 - 8);
     CenteredText(p, QRectF(0, h * 0.44, w, h * 0.12), QStringLiteral("VANTRY"),
-                 Font(kSerif, h * 0.075, QFont::Bold), QColor(0, 0, 0, 34));
+                 Font(kSerif, h * 0.075, QFont::Bold), QColor(0, 0, 0, 22));
     return image;
 }
 
