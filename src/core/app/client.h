@@ -6,12 +6,14 @@
 #include <cstdint>
 
 #include "app/launch_params.h"
+#include "app/player_records.h"
 #include "app/startup_layout.h"
 #include "net/connection_state.h"
 #include "platform/ports.h"
 #include "protocol/protocol_state.h"
 #include "rules/table_state.h"
 #include "table/pictures.h"
+#include "ui/information_window.h"
 #include "ui/table_window.h"
 
 namespace vantry::app {
@@ -52,9 +54,11 @@ struct Client {
     net::ConnectionState net;
     protocol::ProtocolState protocol;
     rules::TableState tableState;
+    Players players;
     ChatFlash chatFlash;
     table::PictureTables pictures;
     ui::TableWindow table;
+    ui::InformationWindow information;
 };
 
 // Ends the client: nothing runs after this, and the process leaves its event loop.
