@@ -90,6 +90,17 @@ class FakeProcess final : public platform::Process {
     int quitCount = 0;
 };
 
+// Hands out scripted draws in order (each taken modulo n), then 0s.
+class FakeRandom final : public platform::Random {
+  public:
+    int Below(int n) override {
+        const int draw = next < draws.size() ? draws[next++] : 0;
+        return n > 0 ? draw % n : 0;
+    }
+    std::vector<int> draws;
+    std::size_t next = 0;
+};
+
 // A client wired to fakes. Timer firings go to the client's timer handler.
 struct Harness {
     Harness();

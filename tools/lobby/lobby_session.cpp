@@ -12,7 +12,7 @@ bool LobbySession::Open(const std::string& title) {
 
 void LobbySession::Drain() {
     while (auto m = window_.Receive())
-        emit MessageReceived(m->number, m->wParam, m->lParam);
+        Q_EMIT MessageReceived(m->number, m->wParam, m->lParam);
 }
 
 void LobbySession::StartClient(const QString& program, const std::string& argument,
@@ -22,14 +22,14 @@ void LobbySession::StartClient(const QString& program, const std::string& argume
         signalsConnected_ = true;
         process_.setProcessChannelMode(QProcess::ForwardedChannels);
         connect(&process_, &QProcess::started, this,
-                [this] { emit ClientStarted(process_.processId()); });
+                [this] { Q_EMIT ClientStarted(process_.processId()); });
         connect(&process_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus s) {
             Drain();  // the last messages the client posted before it ended
-            emit ClientExited(code, s == QProcess::CrashExit);
+            Q_EMIT ClientExited(code, s == QProcess::CrashExit);
         });
         connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
             if (e == QProcess::FailedToStart)
-                emit ClientFailedToStart();
+                Q_EMIT ClientFailedToStart();
         });
     }
     process_.start(program, {QString::fromStdString(argument)});

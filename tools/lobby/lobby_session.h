@@ -25,7 +25,7 @@ class LobbySession : public QObject {
     // Posts a message to the client's window (both parameters 0).
     bool PostToClient(std::uint32_t number);
 
-  signals:
+  Q_SIGNALS:
     void MessageReceived(quint32 number, quint32 wParam, quint32 lParam);
     void ClientStarted(qint64 pid);
     void ClientExited(int code, bool crashed);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "app/launch_params.h"
+#include "app/player_records.h"
 #include "app/startup_layout.h"
 #include "net/connection_state.h"
 #include "platform/ports.h"
@@ -14,6 +15,7 @@
 #include "settle/records.h"
 #include "table/pictures.h"
 #include "ui/boards.h"
+#include "ui/information_window.h"
 #include "ui/table_window.h"
 
 namespace vantry::app {
@@ -39,7 +41,6 @@ struct AppState {
     float ScaleY = 1.0f;
     bool ended = false;    // the client has ended; no handler runs any more
     bool started = false;  // startup ran to its end
-    std::uint8_t ownSeatBit = 0;
 };
 
 struct Client {
@@ -52,12 +53,14 @@ struct Client {
     net::ConnectionState net;
     protocol::ProtocolState protocol;
     rules::TableState tableState;
+    Players players;
     ChatFlash chatFlash;
     table::PictureTables pictures;
     ui::TableWindow table;
     ui::ScoreWindow score;
     ui::HeroWindow hero;
     settle::RecordsState records;
+    ui::InformationWindow information;
 };
 
 // Ends the client: nothing runs after this, and the process leaves its event loop.

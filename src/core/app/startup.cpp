@@ -161,7 +161,7 @@ void Startup(Client& client, std::string_view argument, ScreenSize screen) {
         return;
 
     client.table.window.visible = true;
-    client.app.ownSeatBit = 0;
+    client.tableState.seats[0].seatBit = 0;
     client.protocol.reconnected = false;
     client.ports.windows.Listen(client.table.window.caption);
     client.app.started = true;

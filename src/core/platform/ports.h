@@ -91,4 +91,12 @@ class Process {
     virtual std::string ExecutableDir() const = 0;
 };
 
+// --- Random numbers ------------------------------------------------------------
+class Random {
+  public:
+    virtual ~Random() = default;
+    // A random integer 0..n-1 (n > 0).
+    virtual int Below(int n) = 0;
+};
+
 }  // namespace vantry::platform

@@ -24,6 +24,13 @@ struct TableWindow {
     Control Time_Img;  // countdown clock
     Control Number;    // countdown digits
 
+    // Per seat, by screen position: avatar, nickname, coins, level, ready mark.
+    std::array<Control, 4> Tou;
+    std::array<Control, 4> Nid;
+    std::array<Control, 4> Cash;
+    std::array<Control, 4> Level;
+    std::array<Control, 4> OK;
+
     TableWindow();
 
     // Calls fn(name, index, control) for every control, in declaration order.
@@ -78,6 +85,12 @@ inline TableWindow::TableWindow() {
     Time_Img.visible = false;
     Number.kind = ControlKind::Label;
     Number.visible = false;
+    for (int p = 0; p < 4; ++p) {
+        Nid[p].kind = ControlKind::Label;
+        Cash[p].kind = ControlKind::Label;
+        Level[p].kind = ControlKind::Label;
+        OK[p].visible = false;
+    }
 }
 
 }  // namespace vantry::ui
