@@ -34,18 +34,10 @@ struct JoinEntry {
     std::string avatarIndex;  // as text
 };
 
-// A seat's entry on one of the records boards (the ID label and the avatar).
-struct BoardSeat {
-    std::string nickname;
-    int avatarPicture = 0;  // resource id; 0 = none
-};
-
 struct Players {
     std::array<PlayerRecord, 4> records;
     std::array<int, 4> avatarIndex{};  // 0..9 male, 10..19 female avatars
     std::array<JoinEntry, 4> joinTable;
-    std::array<BoardSeat, 4> scoreBoard;
-    std::array<BoardSeat, 4> heroBoard;
     std::array<std::string, 4> voiceVariant;  // per position, for the voices
     std::array<bool, 4> maleVoiceTaken{};
     std::array<bool, 4> femaleVoiceTaken{};

@@ -162,8 +162,11 @@ void ShowPlayer(Client& client, int position) {
     table.zorder.BringToFront(table.Cash[p]);
     table.zorder.BringToFront(table.Level[p]);
 
-    players.scoreBoard[p] = BoardSeat{record.nickname, avatarPicture};
-    players.heroBoard[p] = BoardSeat{record.nickname, avatarPicture};
+    for (auto [id, tou] : {std::pair{&client.score.ID[p], &client.score.Tou[p]},
+                           std::pair{&client.hero.ID[p], &client.hero.Tou[p]}}) {
+        id->caption = record.nickname;
+        tou->picture = ui::Picture{avatarPicture, {}};
+    }
     players.joinTable[p] = JoinEntry{record.nickname, std::to_string(players.avatarIndex[p])};
 }
 
@@ -179,7 +182,8 @@ void ClearPlayer(Client& client, int position) {
     table.Level[p].caption.clear();
     client.tableState.seats[p].name.clear();
     client.players.records[p] = PlayerRecord{};
-    client.players.heroBoard[p] = BoardSeat{};
+    client.hero.ID[p].caption.clear();
+    client.hero.Tou[p].picture = {};
 }
 
 void ShowPlayerInformation(Client& client, int position) {

@@ -153,8 +153,8 @@ TEST_F(SeatsTest, ShowPlayerFillsTheLabelsAvatarReadyMarkAndJoinTable) {
     EXPECT_GT(t.Level[2].z, t.Nid[2].z);
     EXPECT_EQ(client.players.joinTable[2].nickname, "张三abc");
     EXPECT_EQ(client.players.joinTable[2].avatarIndex, "19");
-    EXPECT_EQ(client.players.scoreBoard[2].nickname, "张三abc");
-    EXPECT_EQ(client.players.heroBoard[2].avatarPicture, 259);
+    EXPECT_EQ(client.score.ID[2].caption, "张三abc");
+    EXPECT_EQ(client.hero.Tou[2].picture.resourceId, 259);
     EXPECT_TRUE(client.table.Nid[1].caption.empty());
 }
 
@@ -171,8 +171,8 @@ TEST_F(SeatsTest, ClearPlayerEmptiesTheSeatOfAPlayerWhoLeft) {
     EXPECT_EQ(client.tableState.seats[3].name, "");
     EXPECT_EQ(client.players.records[3].nickname, "");
     EXPECT_EQ(client.players.records[3].coins, 0);
-    EXPECT_EQ(client.players.heroBoard[3].nickname, "");
-    EXPECT_EQ(client.players.heroBoard[3].avatarPicture, 0);
+    EXPECT_EQ(client.hero.ID[3].caption, "");
+    EXPECT_EQ(client.hero.Tou[3].picture.resourceId, 0);
 }
 
 TEST_F(SeatsTest, ClearPlayerLeavesTheLocalSeatAlone) {
