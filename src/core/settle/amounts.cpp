@@ -1,24 +1,9 @@
 #include "settle/amounts.h"
 
 #include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <string_view>
 
 namespace vantry::settle {
-
-std::string FormatAmount(double value) {
-    char buf[64];
-    if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15) {
-        std::snprintf(buf, sizeof buf, "%.0f", value);
-    } else {
-        std::snprintf(buf, sizeof buf, "%.15g", value);
-    }
-    std::string text = buf;
-    if (text == "-0")
-        text = "0";
-    return text;
-}
 
 double LeadingValue(const std::string& text) {
     std::string_view s = text;

@@ -1,12 +1,9 @@
 #pragma once
-// Coin amounts as the boards show them: plain decimal numbers, no grouping,
-// no fraction for whole values.
+// Reading numbers back from board captions and saved lines.
 
 #include <string>
 
 namespace vantry::settle {
-
-std::string FormatAmount(double value);
 
 // The numeric value at the start of a text (0 when there is none), as the
 // boards read multiplier captions and saved counts.

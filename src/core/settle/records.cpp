@@ -5,6 +5,7 @@
 
 #include "settle/amounts.h"
 #include "settle/settlement_board.h"
+#include "text/numbers.h"
 
 namespace vantry::settle {
 namespace {
@@ -32,7 +33,7 @@ std::string ColorKey(int p) {
 void AddDealResult(ui::HeroWindow& hero, RecordsState& records, int p, double finalAmount,
                    bool won) {
     const std::size_t at = static_cast<std::size_t>(p & 3);
-    const std::string amount = FormatAmount(finalAmount);
+    const std::string amount = text::PlainNumber(finalAmount);
     if (won) {
         hero.Grade[at].rows.push_back(amount);
         records.HeroTotals[at] += finalAmount;
@@ -40,7 +41,7 @@ void AddDealResult(ui::HeroWindow& hero, RecordsState& records, int p, double fi
         hero.Grade[at].rows.push_back(finalAmount == 0 ? amount : "-" + amount);
         records.HeroTotals[at] -= finalAmount;
     }
-    hero.sunScore[at].caption = FormatAmount(records.HeroTotals[at]);
+    hero.sunScore[at].caption = text::PlainNumber(records.HeroTotals[at]);
 }
 
 void FinishDealRow(ui::HeroWindow& hero, RecordsState& records) {

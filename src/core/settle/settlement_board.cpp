@@ -6,6 +6,7 @@
 
 #include "settle/amounts.h"
 #include "text/gbk.h"
+#include "text/numbers.h"
 
 namespace vantry::settle {
 namespace {
@@ -156,7 +157,7 @@ Board BuildBoard(const std::array<SettlementRecord, 4>& records, const BoardInpu
         AddPowerLine(list, r.fanChuai, "反揣", "次：");
 
         const double S = static_cast<double>(r.subtotal);
-        const std::string subtotal = FormatAmount(S);
+        const std::string subtotal = text::PlainNumber(S);
         if (multiplierActive) {
             list.push_back(std::string(21, '-'));
             if (r.winningSide)
@@ -167,7 +168,7 @@ Board BuildBoard(const std::array<SettlementRecord, 4>& records, const BoardInpu
             list.push_back("财富加倍 ×" + in.dealWealthText);
         }
         const double T = S * wealth;
-        const std::string total = FormatAmount(T);
+        const std::string total = text::PlainNumber(T);
         if (r.winningSide)
             list.push_back("总分：" + total + "金币");
         else
@@ -176,7 +177,7 @@ Board BuildBoard(const std::array<SettlementRecord, 4>& records, const BoardInpu
         list.push_back(r.capped == 1 && in.wealthMultiplier != 0 ? "  金币封顶" : "");
 
         const double F = static_cast<double>(r.finalAmount) + bonus[static_cast<std::size_t>(p)];
-        const std::string amount = FormatAmount(F);
+        const std::string amount = text::PlainNumber(F);
         PlayerOutcome& out = b.outcomes[i];
         out.position = p;
         out.finalAmount = F;
