@@ -10,9 +10,11 @@
 #include "app/startup_layout.h"
 #include "net/connection_state.h"
 #include "platform/ports.h"
+#include "props/props_state.h"
 #include "protocol/protocol_state.h"
 #include "rules/table_state.h"
 #include "settle/records.h"
+#include "settle/settle_state.h"
 #include "table/pictures.h"
 #include "ui/boards.h"
 #include "ui/information_window.h"
@@ -60,6 +62,8 @@ struct Client {
     ui::ScoreWindow score;
     ui::HeroWindow hero;
     settle::RecordsState records;
+    settle::SettleState settle;
+    props::PropsState props;
     ui::InformationWindow information;
 };
 

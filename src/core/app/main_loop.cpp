@@ -2,6 +2,7 @@
 
 #include "net/connection.h"
 #include "protocol/dispatcher.h"
+#include "settle/settlement.h"
 #include "shell/lobby.h"
 
 namespace vantry::app {
@@ -62,6 +63,7 @@ void AdvancePacingCounters(Client& client) {
     ++client.net.loginPollCounter;
     ++client.chatFlash.counter;
     ++client.net.linkCheckCounter;
+    ++client.settle.ready.ticks;
 }
 
 void StepTransmit(Client& client) {
@@ -139,7 +141,9 @@ void StepChatFlash(Client& client) {
 // handling; each runs in this place of the tick.
 void StepDeclarationClock(Client&) {}
 void StepPlayClock(Client&) {}
-void StepReadyClock(Client&) {}
+void StepReadyClock(Client& client) {
+    settle::StepReadyCountdown(client);
+}
 void StepLinkCheck(Client& client) {
     if (!client.net.linkCheck)
         client.net.linkCheckCounter = 0;

@@ -10,7 +10,6 @@ void HandleDealStart(app::Client&, const net::GameFrame&) {}
 void HandleOptions(app::Client&, const net::GameFrame&) {}
 void HandleDeclaration(app::Client&, const net::GameFrame&) {}
 void HandlePlay(app::Client&, const net::GameFrame&) {}
-void HandleSettlementRecord(app::Client&, const net::GameFrame&) {}
 void HandleTableStatus(app::Client&, const net::GameFrame&) {}
 void HandlePlayerJoin(app::Client&, const net::GameFrame&) {}
 void HandlePlayerLeave(app::Client&, const net::GameFrame&) {}
