@@ -24,6 +24,7 @@ struct NullTimers final : platform::Timers {
     void Stop(platform::TimerId) override {}
     bool IsRunning(platform::TimerId) const override { return false; }
     std::int64_t NowMs() const override { return 0; }
+    platform::TimeOfDay LocalTime() const override { return {}; }
     void PumpWait(double) override {}
 };
 struct NullWindows final : platform::WindowSystem {
@@ -47,7 +48,10 @@ struct Bench {
     NullWindows windows;
     NullBoxes boxes;
     NullProcess process;
-    app::Client client{app::Ports{socket, timers, windows, boxes, process}};
+    struct NullRandom final : platform::Random {
+        int Below(int) override { return 0; }
+    } random;
+    app::Client client{app::Ports{socket, timers, windows, boxes, process, random}};
 };
 
 void BM_SendFrameAndTransmitStep(benchmark::State& state) {

@@ -4,7 +4,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QRandomGenerator>
 #include <QSocketNotifier>
+#include <QTime>
 
 namespace vantry::qt {
 
@@ -91,6 +93,11 @@ std::int64_t QtTimers::NowMs() const {
     return clock.elapsed();
 }
 
+platform::TimeOfDay QtTimers::LocalTime() const {
+    const QTime now = QTime::currentTime();
+    return {now.hour(), now.minute(), now.second()};
+}
+
 void QtTimers::PumpWait(double seconds) {
     QEventLoop loop;
     QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
@@ -137,6 +144,10 @@ void QtMessageBoxes::Show(std::string_view text, std::string_view title) {
         QMessageBox::Warning, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok);
     box.exec();
+}
+
+int QtRandom::Below(int n) {
+    return n > 0 ? static_cast<int>(QRandomGenerator::global()->bounded(n)) : 0;
 }
 
 bool QtProcess::AcquireInstanceLock() {

@@ -40,6 +40,7 @@ class QtTimers final : public platform::Timers {
     void Stop(platform::TimerId id) override;
     bool IsRunning(platform::TimerId id) const override;
     std::int64_t NowMs() const override;
+    platform::TimeOfDay LocalTime() const override;
     void PumpWait(double seconds) override;
 
   private:
@@ -68,6 +69,11 @@ class QtWindowSystem final : public platform::WindowSystem {
 class QtMessageBoxes final : public platform::MessageBoxes {
   public:
     void Show(std::string_view text, std::string_view title) override;
+};
+
+class QtRandom final : public platform::Random {
+  public:
+    int Below(int n) override;
 };
 
 class QtProcess final : public platform::Process {

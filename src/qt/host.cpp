@@ -17,7 +17,7 @@ Host::Host()
       windows_([this](const platform::WindowMessage& m) {
           Deliver([&] { app::OnWindowMessage(client_, m); });
       }),
-      client_(app::Ports{socket_, timers_, windows_, messageBoxes_, process_}) {}
+      client_(app::Ports{socket_, timers_, windows_, messageBoxes_, process_, random_}) {}
 
 Host::~Host() = default;
 
@@ -54,6 +54,8 @@ void Host::CreateViews() {
     add(WindowView::Kind::Main, "MainForm", table.window, &table.Pic1, table);
     add(WindowView::Kind::Tool, "Score", client_.score.window, nullptr, client_.score);
     add(WindowView::Kind::Tool, "Hero", client_.hero.window, nullptr, client_.hero);
+    add(WindowView::Kind::Tool, "frmOtherExit", client_.otherExit.window, nullptr,
+        client_.otherExit);
 }
 
 bool Host::Start(const std::string& argument, app::ScreenSize screen) {

@@ -29,6 +29,7 @@ class Host {
     QtWindowSystem windows_;
     QtMessageBoxes messageBoxes_;
     QtProcess process_;
+    QtRandom random_;
     app::Client client_;
     PictureCache pictures_;
     std::vector<std::unique_ptr<WindowView>> views_;

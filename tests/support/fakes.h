@@ -39,6 +39,7 @@ class FakeTimers final : public platform::Timers {
     void Stop(platform::TimerId id) override;
     bool IsRunning(platform::TimerId id) const override;
     std::int64_t NowMs() const override { return now; }
+    platform::TimeOfDay LocalTime() const override { return localTime; }
     void PumpWait(double seconds) override { Advance(static_cast<std::int64_t>(seconds * 1000)); }
 
     // Moves time on, firing every timer that falls due on the way, in order.
@@ -46,6 +47,7 @@ class FakeTimers final : public platform::Timers {
 
     std::function<void(platform::TimerId)> onFire;
     std::int64_t now = 0;
+    platform::TimeOfDay localTime{9, 5, 7};
 
   private:
     struct Running {
@@ -117,6 +119,7 @@ struct Harness {
     FakeWindows windows;
     FakeMessageBoxes messageBoxes;
     FakeProcess process;
+    FakeRandom random;
     app::Client client;
 };
 

@@ -15,9 +15,11 @@
 #include "rules/table_state.h"
 #include "settle/records.h"
 #include "settle/settle_state.h"
+#include "table/button_state.h"
 #include "table/pictures.h"
 #include "ui/boards.h"
 #include "ui/information_window.h"
+#include "ui/other_windows.h"
 #include "ui/table_window.h"
 
 namespace vantry::app {
@@ -28,6 +30,7 @@ struct Ports {
     platform::WindowSystem& windows;
     platform::MessageBoxes& messageBoxes;
     platform::Process& process;
+    platform::Random& random;
 };
 
 struct ChatFlash {
@@ -64,6 +67,8 @@ struct Client {
     settle::RecordsState records;
     settle::SettleState settle;
     props::PropsState props;
+    table::ButtonState buttons;
+    ui::OtherExitWindow otherExit;
     ui::InformationWindow information;
 };
 

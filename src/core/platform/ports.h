@@ -36,6 +36,12 @@ enum class TimerId {
     Former,          // 2000 ms previous-trick view
 };
 
+struct TimeOfDay {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
 class Timers {
   public:
     virtual ~Timers() = default;
@@ -44,6 +50,8 @@ class Timers {
     virtual bool IsRunning(TimerId id) const = 0;
     // Milliseconds on a monotonic clock.
     virtual std::int64_t NowMs() const = 0;
+    // The local wall-clock time of day, as the ticker shows it.
+    virtual TimeOfDay LocalTime() const = 0;
     // Processes other events until `seconds` have passed (timer ticks, socket
     // events and input all keep running meanwhile).
     virtual void PumpWait(double seconds) = 0;

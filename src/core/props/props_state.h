@@ -6,7 +6,10 @@
 
 namespace vantry::props {
 
+enum class PluginDecision { Undecided, NeverLoad, Loaded };
+
 struct PropsState {
+    PluginDecision decision = PluginDecision::Undecided;
     int Prop_GameDllState = 0;  // above 0 while the plugin is loaded
     int ChestRecordCount = 0;   // settlement records counted while the plugin runs
     int ShowState = 0;          // 1: the board waits for the chest show; 2: shown

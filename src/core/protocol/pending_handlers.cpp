@@ -11,10 +11,6 @@ void HandleOptions(app::Client&, const net::GameFrame&) {}
 void HandleDeclaration(app::Client&, const net::GameFrame&) {}
 void HandlePlay(app::Client&, const net::GameFrame&) {}
 void HandleTableStatus(app::Client&, const net::GameFrame&) {}
-void HandlePlayerJoin(app::Client&, const net::GameFrame&) {}
-void HandlePlayerLeave(app::Client&, const net::GameFrame&) {}
-void HandleTableClosed(app::Client&, const net::GameFrame&) {}
-void HandlePlayerReady(app::Client&, const net::GameFrame&) {}
 void HandleChat(app::Client&, const net::GameFrame&) {}
 void HandlePluginFrame(app::Client&, const net::GameFrame&) {}
 

@@ -1,6 +1,7 @@
 #pragma once
 // What the message handlers keep about the connection and the deal.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -20,6 +21,7 @@ struct ProtocolState {
     std::uint32_t dealKey = 0;    // echoed by the reconnect frame
     std::string adAddress;        // first advertisement pane
     std::string secondAdAddress;  // the same + ".gamead"
+    std::array<std::int32_t, 4> seatWealth{};  // the multiplier each seated player brought
 };
 
 }  // namespace vantry::protocol

@@ -127,7 +127,7 @@ void ShowBoard(app::Client& client) {
     ui::TableWindow::SetLine(client.table.Sysmsg[1], "游戏将在15秒内开始");
     client.net.holdPlayerLeave = false;
 
-    StartReadyCountdown(client, kReadySeconds);
+    StartReadyCountdown(client, kReadySeconds, ui::kGreen);
     SaveBoard(client);
 
     if (client.props.CloseAfterBoard) {
@@ -147,12 +147,12 @@ void BuildSettlementBoard(app::Client& client, const net::GameFrame& record) {
     ShowBoard(client);
 }
 
-void StartReadyCountdown(app::Client& client, int seconds) {
+void StartReadyCountdown(app::Client& client, int seconds, ui::Color color) {
     ReadyCountdown& ready = client.settle.ready;
     ready = {true, seconds, 0};
     ui::TableWindow& t = client.table;
     t.Number.caption = std::to_string(seconds);
-    t.Number.foreColor = ui::kGreen;
+    t.Number.foreColor = color;
     t.Number.visible = t.Time_Img.visible = true;
     t.zorder.BringToFront(t.Time_Img);
     t.zorder.BringToFront(t.Number);

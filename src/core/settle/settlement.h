@@ -14,7 +14,7 @@ inline constexpr int kReadySeconds = 12;
 void BuildSettlementBoard(app::Client& client, const net::GameFrame& record);
 
 // Starts the countdown after which the client asks for the next deal by itself.
-void StartReadyCountdown(app::Client& client, int seconds);
+void StartReadyCountdown(app::Client& client, int seconds, ui::Color color);
 
 // A step of the main-loop tick: one second every 20 ticks while logged in.
 void StepReadyCountdown(app::Client& client);

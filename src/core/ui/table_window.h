@@ -31,6 +31,13 @@ struct TableWindow {
     std::array<Control, 4> Level;
     std::array<Control, 4> OK;
 
+    // The room's wealth multiplier and its rule notes; the seat-change notice.
+    Control Imgwealth;
+    Control lbwealth;
+    std::array<Control, 3> lbfont;
+    Control ImgShuffle;
+    Control LblShuffle;
+
     TableWindow();
 
     // Calls fn(name, index, control) for every control, in declaration order.
@@ -60,6 +67,11 @@ struct TableWindow {
         fn("WebBrowser2", 0, w.WebBrowser2);
         fn("Time_Img", 0, w.Time_Img);
         fn("Number", 0, w.Number);
+        fn("Imgwealth", 0, w.Imgwealth);
+        fn("lbwealth", 0, w.lbwealth);
+        array("lbfont", w.lbfont);
+        fn("ImgShuffle", 0, w.ImgShuffle);
+        fn("LblShuffle", 0, w.LblShuffle);
     }
 
   public:
@@ -91,6 +103,21 @@ inline TableWindow::TableWindow() {
         Level[p].kind = ControlKind::Label;
         OK[p].visible = false;
     }
+    Imgwealth.visible = false;
+    lbwealth.kind = ControlKind::Label;
+    lbwealth.visible = false;
+    lbwealth.fontSize = 18;
+    lbwealth.caption = "1";
+    for (Control& note : lbfont) {
+        note.kind = ControlKind::Label;
+        note.visible = false;
+    }
+    lbfont[1].caption = "最少金币定倍数";
+    lbfont[2].caption = "个人金币数封顶";
+    ImgShuffle.visible = false;
+    LblShuffle.kind = ControlKind::Label;
+    LblShuffle.visible = false;
+    LblShuffle.caption = "正在进入游戏.......";
 }
 
 }  // namespace vantry::ui
