@@ -9,7 +9,8 @@ namespace {
 
 using net::MessageType;
 
-constexpr std::size_t kHeldLimit = 64;  // well below the client's 128-frame receive ring
+constexpr std::size_t kHeldLimit = 64;         // well below the client's 128-frame receive ring
+constexpr std::uint64_t kMultiplierCap = 256;  // the doublings of one deal stop here
 
 struct BotName {
     const char* nickname;
@@ -791,6 +792,7 @@ void Table::Settle() {
     multiplier <<= counterHold_ ? 1 : 0;
     multiplier <<= findFriend_ ? 1 : 0;
     multiplier <<= followShow_ ? 1 : 0;
+    multiplier = std::min<std::uint64_t>(multiplier, kMultiplierCap);
     const std::uint64_t stake = multiplier * config_.baseStake;
     const std::uint64_t wealth = config_.wealthMultiplier ? config_.wealthMultiplier : 1;
 
