@@ -90,6 +90,8 @@ void Hall::Closed(ConnectionId connection) {
 }
 
 void Hall::Advance(Millis elapsed) {
+    if (elapsed <= Millis(0))
+        return;
     for (auto& [number, seating] : tables_)
         seating.table->Advance(elapsed);
     Sweep();

@@ -532,8 +532,11 @@ std::string Describe(const GameFrame& f) {
             break;
         }
         case MessageType::Login:
-            o << "login account \"" << Printable(ReadBytes(f, 16, 16)) << "\" / result "
-              << int(f[15]) << " turn " << int(f[11]) << " limit " << int(f[9]);
+            if (f[14] == 1)  // the client's login frame
+                o << "login account \"" << Printable(ReadBytes(f, 16, 16)) << "\"";
+            else
+                o << "login result " << int(f[15]) << " turn " << int(f[11]) << " s, limit "
+                  << int(f[9]) << " ad \"" << Printable(ReadBytes(f, 16, 100)) << "\"";
             break;
         case MessageType::Chat: {
             if (!f.IsChatFrame()) {
