@@ -145,6 +145,10 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "server_load: player error: %s\n", e.c_str());
         }
     }
+    for (Seat& seat : seats) {
+        seat.socket->disconnect();  // the sockets outlive the seats their handlers use
+        seat.socket->abort();
+    }
     server.terminate();
     server.waitForFinished(3000);
     serverErrors += server.readAllStandardError();
