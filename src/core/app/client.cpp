@@ -6,8 +6,18 @@ void EndClient(Client& client) {
     if (client.app.ended)
         return;
     client.app.ended = true;
-    client.ports.timers.Stop(platform::TimerId::Bong);
+    StopMainLoop(client);
     client.ports.process.Quit();
+}
+
+void StartMainLoop(Client& client) {
+    client.app.mainLoopOn = true;
+    client.ports.timers.Start(platform::TimerId::Bong, kMainLoopMs);
+}
+
+void StopMainLoop(Client& client) {
+    client.app.mainLoopOn = false;
+    client.ports.timers.Stop(platform::TimerId::Bong);
 }
 
 }  // namespace vantry::app

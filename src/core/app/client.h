@@ -24,6 +24,8 @@
 
 namespace vantry::app {
 
+inline constexpr int kMainLoopMs = 50;
+
 struct Ports {
     platform::Socket& socket;
     platform::Timers& timers;
@@ -44,8 +46,9 @@ struct AppState {
     WindowGeometry geometry;
     float ScaleX = 1.0f;
     float ScaleY = 1.0f;
-    bool ended = false;    // the client has ended; no handler runs any more
-    bool started = false;  // startup ran to its end
+    bool ended = false;       // the client has ended; no handler runs any more
+    bool started = false;     // startup ran to its end
+    bool mainLoopOn = false;  // TimerBong runs; a tick restarts it only while set
 };
 
 struct Client {
@@ -74,5 +77,10 @@ struct Client {
 
 // Ends the client: nothing runs after this, and the process leaves its event loop.
 void EndClient(Client& client);
+
+// Starts and stops the 50 ms main loop. A handler that stops it during a tick
+// keeps it stopped: the tick does not restart it.
+void StartMainLoop(Client& client);
+void StopMainLoop(Client& client);
 
 }  // namespace vantry::app

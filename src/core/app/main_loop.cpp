@@ -54,7 +54,8 @@ void TimerBongTick(Client& client) {
     StepPluginPoll(client);
     if (client.app.ended)
         return;
-    client.ports.timers.Start(platform::TimerId::Bong, net::kBongIntervalMs);
+    if (client.app.mainLoopOn)
+        client.ports.timers.Start(platform::TimerId::Bong, kMainLoopMs);
 }
 
 void AdvancePacingCounters(Client& client) {

@@ -136,7 +136,7 @@ void Startup(Client& client, std::string_view argument, ScreenSize screen) {
 
     ui::TableWindow::SetLine(client.table.Sysmsg[0], kConnecting);
 
-    client.ports.timers.Stop(platform::TimerId::Bong);
+    StopMainLoop(client);
     client.net.toReceiveRing = true;
 
     const auto loginFrame = BuildLoginFrame(client.app.launch);

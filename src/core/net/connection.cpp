@@ -9,7 +9,7 @@ using platform::SocketState;
 void ConnectDirect(app::Client& client) {
     const app::LaunchParams& p = client.app.launch;
     client.ports.socket.Connect(p.ServerHost, static_cast<std::uint16_t>(p.ServerPort));
-    client.ports.timers.Start(platform::TimerId::Bong, kBongIntervalMs);
+    app::StartMainLoop(client);
     client.net.loginPending = true;
     client.net.loginPollCounter = 0;
 }

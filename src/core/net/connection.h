@@ -7,8 +7,6 @@
 
 namespace vantry::net {
 
-inline constexpr int kBongIntervalMs = 50;
-
 // Connects straight to the game server; the login poll sends the login frame
 // once the socket is up.
 void ConnectDirect(app::Client& client);

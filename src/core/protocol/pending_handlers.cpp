@@ -10,7 +10,6 @@ void HandleDealStart(app::Client&, const net::GameFrame&) {}
 void HandleOptions(app::Client&, const net::GameFrame&) {}
 void HandleDeclaration(app::Client&, const net::GameFrame&) {}
 void HandlePlay(app::Client&, const net::GameFrame&) {}
-void HandleTableStatus(app::Client&, const net::GameFrame&) {}
 void HandleChat(app::Client&, const net::GameFrame&) {}
 void HandlePluginFrame(app::Client&, const net::GameFrame&) {}
 

@@ -37,9 +37,7 @@ std::string AccountAt(const net::GameFrame& f, std::size_t from, std::size_t end
 }
 
 void StopShuffleNotice(app::Client& client) {
-    client.ports.timers.Stop(platform::TimerId::Shuffle);
-    client.table.LblShuffle.visible = false;
-    client.table.ImgShuffle.visible = false;
+    table::StopShuffleNotice(client);
     client.table.WebBrowser2.visible = false;
 }
 

@@ -1,0 +1,35 @@
+#include "net/leave.h"
+
+#include "rules/table_state.h"
+#include "table/layout.h"
+
+namespace vantry::net {
+
+void LeaveTable(app::Client& client) {
+    GameFrame leave = MakeFrame(MessageType::TableStatus);
+    leave[offset::kSeat] = rules::OwnSeatBit(client.tableState);
+    leave[offset::kSubCode] = 0;
+
+    ConnectionState& net = client.net;
+    net.transmit.pending = false;
+    net.receive.dataSeen = false;
+    net.loginPending = false;
+    client.chatFlash.on = false;
+    net.linkCheck = false;
+    net.linkCheckCounter = 0;
+    client.tableState.PlayClockOn = false;
+    client.settle.ready.on = false;
+
+    app::StopMainLoop(client);
+    client.ports.timers.Stop(platform::TimerId::KeepAlive);
+    if (client.ports.socket.State() == platform::SocketState::Connected)
+        client.ports.socket.Send(leave.bytes);
+    client.ports.timers.PumpWait(client.protocol.reconnected ? 0.8 : 0.4);
+    client.protocol.reconnectAllowed = false;
+
+    table::StopShuffleNotice(client);
+    client.settle.noticePlaced = false;
+    client.table.WebBrowser2.visible = false;
+}
+
+}  // namespace vantry::net
