@@ -1,0 +1,15 @@
+#pragma once
+// Loads the props plugin from its shared library.
+
+#include <QString>
+#include <memory>
+
+#include "props/prop_plugin.h"
+
+namespace vantry::qt {
+
+// The plugin object made by the library's factory, or nothing when the file,
+// the library or its factory is missing. `error` tells why.
+std::unique_ptr<props::PropPlugin> LoadPropPlugin(const QString& path, QString* error = nullptr);
+
+}  // namespace vantry::qt
