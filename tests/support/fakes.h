@@ -29,6 +29,7 @@ class FakeSocket final : public platform::Socket {
     std::string host;
     std::uint16_t port = 0;
     int connectCount = 0;
+    bool connectsAtOnce = false;  // Connect() reaches the connected state at once
     int closeCount = 0;
     std::vector<std::uint8_t> sent;
 };

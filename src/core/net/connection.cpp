@@ -1,5 +1,6 @@
 #include "net/connection.h"
 
+#include "net/socks5.h"
 #include "shell/lobby.h"
 
 namespace vantry::net {
@@ -35,6 +36,8 @@ void StepLoginPoll(app::Client& client) {
 void OnBytesArrived(app::Client& client, std::span<const std::uint8_t> bytes) {
     if (client.app.ended)
         return;
+    if (!client.net.toReceiveRing)
+        return OnProxyBytes(client, bytes);
     ReceiveRing& ring = client.net.receive;
     for (std::uint8_t b : bytes) {
         if (!ring.Append(b)) {

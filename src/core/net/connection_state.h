@@ -20,6 +20,32 @@ struct HeldFrame {
 // The two captured kinds of type-45 frames, by bytes 8-9 (big-endian) / 8.
 inline constexpr std::array<std::uint16_t, 2> kHeldFrameKinds = {129, 386};
 
+inline constexpr std::size_t kProxyRingSize = 1024;
+
+// Handshake steps.
+enum class ProxyStep : std::uint8_t {
+    Idle = 0,
+    GreetingToSend = 1,
+    GreetingSent = 2,
+    AuthToSend = 3,
+    AuthSent = 4,
+    ConnectToSend = 5,
+    ConnectSent = 6,
+};
+
+struct ProxyRing {
+    std::array<std::uint8_t, kProxyRingSize> bytes{};
+    std::size_t read = 0;
+    std::size_t write = 0;
+    void Reset() { read = write = 0; }
+    std::size_t Size() const { return (write + kProxyRingSize - read) % kProxyRingSize; }
+};
+
+struct ProxyHandshake {
+    ProxyRing ring;
+    ProxyStep ProxyState = ProxyStep::Idle;
+};
+
 struct ConnectionState {
     TransmitRing transmit;
     ReceiveRing receive;
@@ -35,6 +61,7 @@ struct ConnectionState {
     bool linkCheck = false;
     int linkCheckCounter = 0;
     bool toReceiveRing = true;  // data path: false while the proxy handshake runs
+    ProxyHandshake proxy;
 };
 
 }  // namespace vantry::net
