@@ -10,6 +10,7 @@ packages=(
   clang-format clang-14 libclang-rt-14-dev
   python3
   xvfb xauth x11-utils imagemagick
+  microsocks dante-server
   fonts-noto-cjk libgif-dev
 )
 

@@ -140,6 +140,8 @@ void QtWindowSystem::StartWindowDrag(std::string_view windowName) {
 // --- message boxes and process -----------------------------------------------
 
 void QtMessageBoxes::Show(std::string_view text, std::string_view title) {
+    // Also on standard error, so that a run without a screen shows what was said.
+    qWarning("vantry: message box: %.*s", static_cast<int>(text.size()), text.data());
     QMessageBox box(
         QMessageBox::Warning, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok);
