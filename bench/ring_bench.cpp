@@ -37,6 +37,15 @@ struct NullBoxes final : platform::MessageBoxes {
 struct NullProcess final : platform::Process {
     bool AcquireInstanceLock() override { return true; }
     void Quit() override {}
+    std::string ExecutableFolder() const override { return "/nonexistent"; }
+};
+struct NullSound final : platform::SoundOutput {
+    bool Open() override { return false; }
+    platform::SoundResult Play(const std::string&, bool) override {
+        return platform::SoundResult::DeviceFailed;
+    }
+    bool Stop() override { return false; }
+    void SetAttenuation(int) override {}
 };
 
 struct Bench {
@@ -45,7 +54,8 @@ struct Bench {
     NullWindows windows;
     NullBoxes boxes;
     NullProcess process;
-    app::Client client{app::Ports{socket, timers, windows, boxes, process}};
+    NullSound sound;
+    app::Client client{app::Ports{socket, timers, windows, boxes, process, sound}};
 };
 
 void BM_SendFrameAndTransmitStep(benchmark::State& state) {

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-multimedia-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
   python3

@@ -142,4 +142,8 @@ void QtProcess::Quit() {
     QCoreApplication::exit(0);
 }
 
+std::string QtProcess::ExecutableFolder() const {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
 }  // namespace vantry::qt

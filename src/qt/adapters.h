@@ -71,6 +71,7 @@ class QtProcess final : public platform::Process {
   public:
     bool AcquireInstanceLock() override;
     void Quit() override;
+    std::string ExecutableFolder() const override;
 
   private:
     link::InstanceLock lock_;

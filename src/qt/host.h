@@ -6,6 +6,7 @@
 
 #include "adapters.h"
 #include "app/client.h"
+#include "sound_output.h"
 #include "table_view.h"
 
 namespace vantry::qt {
@@ -26,6 +27,7 @@ class Host {
     QtWindowSystem windows_;
     QtMessageBoxes messageBoxes_;
     QtProcess process_;
+    QtSound sound_;
     app::Client client_;
     std::unique_ptr<TableView> view_;
 };

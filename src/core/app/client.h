@@ -11,6 +11,7 @@
 #include "platform/ports.h"
 #include "protocol/protocol_state.h"
 #include "rules/table_state.h"
+#include "sound/sound_state.h"
 #include "table/pictures.h"
 #include "ui/table_window.h"
 
@@ -22,6 +23,7 @@ struct Ports {
     platform::WindowSystem& windows;
     platform::MessageBoxes& messageBoxes;
     platform::Process& process;
+    platform::SoundOutput& sound;
 };
 
 struct ChatFlash {
@@ -54,6 +56,7 @@ struct Client {
     rules::TableState tableState;
     ChatFlash chatFlash;
     table::PictureTables pictures;
+    sound::SoundState sound;
     ui::TableWindow table;
 };
 
