@@ -12,6 +12,8 @@ packages=(
   python3
   xvfb xauth x11-utils imagemagick
   fonts-noto-cjk
+  sox espeak-ng
+  pulseaudio pulseaudio-utils
 )
 
 missing=()
