@@ -41,6 +41,14 @@ struct NullProcess final : platform::Process {
     void Quit() override {}
     std::string ExecutableDir() const override { return "."; }
 };
+struct NullSound final : platform::SoundOutput {
+    bool Open() override { return false; }
+    platform::SoundResult Play(const std::string&, bool) override {
+        return platform::SoundResult::DeviceFailed;
+    }
+    bool Stop() override { return false; }
+    void SetAttenuation(int) override {}
+};
 
 struct Bench {
     NullSocket socket;
@@ -51,7 +59,8 @@ struct Bench {
     struct NullRandom final : platform::Random {
         int Below(int) override { return 0; }
     } random;
-    app::Client client{app::Ports{socket, timers, windows, boxes, process, random}};
+    NullSound sound;
+    app::Client client{app::Ports{socket, timers, windows, boxes, process, random, sound}};
 };
 
 void BM_SendFrameAndTransmitStep(benchmark::State& state) {
