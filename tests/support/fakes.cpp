@@ -131,6 +131,16 @@ void Harness::Start(const std::string& argument, app::ScreenSize screen) {
     app::Startup(client, argument, screen);
 }
 
+void Harness::LogIn(const std::string& argument) {
+    Start(argument);
+    socket.state = platform::SocketState::Connected;
+    Ticks(4);  // the login poll writes the login frame
+    net::GameFrame accepted = net::MakeFrame(net::MessageType::Login);
+    accepted[net::offset::kSubCode] = 1;
+    Receive(accepted);
+    socket.sent.clear();
+}
+
 std::string DirectArgument(int port, const std::string& account, const std::string& key) {
     return account + "$" + key + "$127.0.0.1$" + std::to_string(port) + "$练习室$0$$0$$$0$$$0$0$";
 }

@@ -133,6 +133,10 @@ class FakeRandom final : public platform::Random {
     std::size_t next = 0;
 };
 
+// A direct-connection argument for the server at 127.0.0.1:port.
+std::string DirectArgument(int port = 6000, const std::string& account = "alice",
+                           const std::string& key = "k3y");
+
 // A client wired to fakes. Timer firings go to the client's timer handler.
 struct Harness {
     Harness();
@@ -143,6 +147,14 @@ struct Harness {
     void Ticks(int count) { timers.Advance(50LL * count); }
     void Arrive(std::span<const std::uint8_t> bytes) { app::OnBytesArrived(client, bytes); }
     void Arrive(const net::GameFrame& frame) { Arrive(frame.bytes); }
+    // A frame from the server, dispatched: it arrives and two ticks pass.
+    void Receive(const net::GameFrame& frame) {
+        Arrive(frame);
+        Ticks(2);
+    }
+    // Starts, connects, sends the login frame and receives an accepted login
+    // result; what the client sent is then forgotten.
+    void LogIn(const std::string& argument = DirectArgument());
 
     FakeSocket socket;
     FakeTimers timers;
@@ -153,10 +165,6 @@ struct Harness {
     FakeSound sound;
     app::Client client;
 };
-
-// A direct-connection argument for the server at 127.0.0.1:port.
-std::string DirectArgument(int port = 6000, const std::string& account = "alice",
-                           const std::string& key = "k3y");
 
 inline constexpr const char* kLobby = "Morvex山庄";
 

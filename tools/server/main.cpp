@@ -53,6 +53,10 @@ int main(int argc, char** argv) {
         {"max-deals", "close each table after this many deals; 0 never. Default 0.", "n"},
         {"coins", "the player's coins at the start. Default 100000.", "n"},
         {"reconnect-wait", "seconds a table waits for a dropped player. Default 120.", "seconds"},
+        {"grace",
+         "seconds after the turn time before the server acts for a silent player. "
+         "Default 5.",
+         "seconds"},
         {"verbose", "log every frame in and out in readable form."},
     });
     parser.process(app);
@@ -64,7 +68,7 @@ int main(int argc, char** argv) {
               botDelay = config.botDelayMs, wealth = 0, limit = config.unattendedLimit,
               ready = config.readySeconds, fee = 0, maxDeals = 0,
               coins = static_cast<long long>(config.humanCoins),
-              reconnect = config.reconnectSeconds;
+              reconnect = config.reconnectSeconds, grace = config.graceSeconds;
     const bool ok = ReadNumber(parser, "port", 0, 32767, port) &&
                     ReadNumber(parser, "seed", 0, 0x7FFFFFFFFFFFFFFFll, seed) &&
                     ReadNumber(parser, "turn-time", 2, 255, turn) &&
@@ -75,7 +79,8 @@ int main(int argc, char** argv) {
                     ReadNumber(parser, "fee", 0, 50, fee) &&
                     ReadNumber(parser, "max-deals", 0, 1000000, maxDeals) &&
                     ReadNumber(parser, "coins", 0, 1'000'000'000'000ll, coins) &&
-                    ReadNumber(parser, "reconnect-wait", 1, 3600, reconnect);
+                    ReadNumber(parser, "reconnect-wait", 1, 3600, reconnect) &&
+                    ReadNumber(parser, "grace", 0, 60, grace);
     if (!ok)
         return 2;
     config.seed = static_cast<std::uint64_t>(seed);
@@ -88,6 +93,7 @@ int main(int argc, char** argv) {
     config.maxDeals = static_cast<int>(maxDeals);
     config.humanCoins = static_cast<std::uint64_t>(coins);
     config.reconnectSeconds = static_cast<int>(reconnect);
+    config.graceSeconds = static_cast<int>(grace);
     config.adAddress = parser.value("ad-address").toStdString();
     config.badKey = parser.value("bad-key").toStdString();
     if (config.adAddress.size() > 99) {

@@ -29,19 +29,10 @@ GameFrame DealStart(std::uint8_t byte11 = 0) {
 class Deal : public ::testing::Test {
   protected:
     void SetUp() override {
-        h.Start(DirectArgument());
-        h.socket.state = platform::SocketState::Connected;
-        h.Ticks(4);
-        GameFrame login = net::MakeFrame(net::MessageType::Login);
-        login[15] = 1;
-        Receive(login);
+        h.LogIn();
         h.client.tableState.seats[0].seatBit = 1;
-        h.socket.sent.clear();
     }
-    void Receive(const GameFrame& f) {
-        h.Arrive(f);
-        h.Ticks(2);
-    }
+    void Receive(const GameFrame& f) { h.Receive(f); }
     Harness h;
 };
 

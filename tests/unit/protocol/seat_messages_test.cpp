@@ -34,18 +34,8 @@ GameFrame Leave(const std::string& account, bool firstBytePlusOne = false) {
 
 class Seats : public ::testing::Test {
   protected:
-    void SetUp() override {
-        h.Start(DirectArgument(6000, "me"));
-        h.socket.state = platform::SocketState::Connected;
-        h.Ticks(4);
-        GameFrame login = net::MakeFrame(MessageType::Login);
-        login[15] = 1;
-        Receive(login);
-    }
-    void Receive(const GameFrame& f) {
-        h.Arrive(f);
-        h.Ticks(2);
-    }
+    void SetUp() override { h.LogIn(DirectArgument(6000, "me")); }
+    void Receive(const GameFrame& f) { h.Receive(f); }
     void SeatEveryone(std::uint32_t wealth = 0) {
         Receive(Join(4, 4, "me", wealth));
         Receive(Join(4, 8, "west", wealth));

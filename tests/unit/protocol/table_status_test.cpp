@@ -21,21 +21,13 @@ GameFrame Status(std::uint8_t subCode, std::uint32_t multiplier = 0, std::uint8_
 class TableStatus : public ::testing::Test {
   protected:
     void SetUp() override {
-        h.Start(DirectArgument());
-        h.socket.state = platform::SocketState::Connected;
-        h.Ticks(4);
-        GameFrame login = net::MakeFrame(net::MessageType::Login);
-        login[15] = 1;
-        Receive(login);
+        h.LogIn();
         h.client.tableState.seats[0].seatBit = 1;
         h.client.tableState.seats[1].name = "west";
         h.client.players.records[1].nickname = "西风";
         h.client.players.records[2].nickname = "北斗";
     }
-    void Receive(const GameFrame& f) {
-        h.Arrive(f);
-        h.Ticks(2);
-    }
+    void Receive(const GameFrame& f) { h.Receive(f); }
     Harness h;
 };
 

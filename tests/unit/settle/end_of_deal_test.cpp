@@ -48,12 +48,7 @@ class EndOfDeal : public ::testing::Test {
         dir = std::filesystem::temp_directory_path() / ("vantry-deal-" + std::to_string(getpid()));
         std::filesystem::create_directories(dir);
         h.process.executableDir = dir.string();
-        h.Start(DirectArgument());
-        h.socket.state = platform::SocketState::Connected;
-        h.Ticks(4);
-        GameFrame login = net::MakeFrame(net::MessageType::Login);
-        login[15] = 1;
-        Receive(login);
+        h.LogIn();
         h.client.tableState.seats[0].seatBit = 1;
         const char* names[] = {"我", "西风", "北斗", "东篱"};
         for (std::size_t p = 0; p < 4; ++p) {
@@ -64,10 +59,7 @@ class EndOfDeal : public ::testing::Test {
         h.socket.sent.clear();
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
-    void Receive(const GameFrame& f) {
-        h.Arrive(f);
-        h.Ticks(2);
-    }
+    void Receive(const GameFrame& f) { h.Receive(f); }
     void ReceiveDeal() {
         Receive(Record({1, true, 1, 300, 7}));
         Receive(Record({2, false, 0, 1500, 3, 2}));
