@@ -10,7 +10,7 @@ void FakeSocket::Connect(const std::string& h, std::uint16_t p) {
     host = h;
     port = p;
     ++connectCount;
-    state = platform::SocketState::Connecting;
+    state = stateAfterConnect;
 }
 
 void FakeSocket::Close() {

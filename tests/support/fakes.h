@@ -26,6 +26,8 @@ class FakeSocket final : public platform::Socket {
     std::vector<net::GameFrame> SentFrames() const;
 
     platform::SocketState state = platform::SocketState::Closed;
+    // What Connect leaves the socket in: still connecting, or at once connected or refused.
+    platform::SocketState stateAfterConnect = platform::SocketState::Connecting;
     std::string host;
     std::uint16_t port = 0;
     int connectCount = 0;

@@ -2,6 +2,7 @@
 
 #include "app/login_frame.h"
 #include "net/connection.h"
+#include "net/socks5.h"
 #include "shell/lobby.h"
 #include "text/gbk.h"
 
@@ -48,8 +49,7 @@ void OpenConnection(Client& client) {
             net::ConnectDirect(client);
             break;
         case static_cast<std::int16_t>(ProxyKind::Socks5):
-            // The proxy handshake comes with SOCKS5 support; until then the
-            // proxy path opens nothing, like any other proxy type.
+            net::ConnectToSock5Server(client);
             break;
         default:
             break;

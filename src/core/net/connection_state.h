@@ -11,6 +11,17 @@
 
 namespace vantry::net {
 
+// The step of the SOCKS5 handshake.
+enum class ProxyState : std::uint8_t {
+    Idle = 0,
+    GreetingToSend = 1,
+    GreetingSent = 2,
+    AuthToSend = 3,
+    AuthSent = 4,
+    ConnectToSend = 5,
+    ConnectSent = 6,
+};
+
 // A frame kept back at the end of a deal and sent at the next deal start.
 struct HeldFrame {
     GameFrame frame;
@@ -35,6 +46,10 @@ struct ConnectionState {
     bool linkCheck = false;
     int linkCheckCounter = 0;
     bool toReceiveRing = true;  // data path: false while the proxy handshake runs
+
+    ProxyRing proxyRing;  // the proxy's replies; emptied before every message we send
+    ProxyState proxyState = ProxyState::Idle;
+    bool handshakeWanted = false;  // the connection goes through the proxy
 };
 
 }  // namespace vantry::net
