@@ -11,6 +11,7 @@ packages=(
   python3
   xvfb xauth x11-utils imagemagick
   fonts-noto-cjk libgif-dev
+  microsocks dante-server
 )
 
 missing=()
