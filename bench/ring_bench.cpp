@@ -7,6 +7,7 @@
 #include "app/events.h"
 #include "app/main_loop.h"
 #include "net/send_frame.h"
+#include "props/prop_plugin.h"
 
 namespace {
 
@@ -51,7 +52,10 @@ struct Bench {
     struct NullRandom final : platform::Random {
         int Below(int) override { return 0; }
     } random;
-    app::Client client{app::Ports{socket, timers, windows, boxes, process, random}};
+    struct NullPlugins final : platform::PluginLoader {
+        std::unique_ptr<props::PropPlugin> Load(const std::string&) override { return nullptr; }
+    } plugins;
+    app::Client client{app::Ports{socket, timers, windows, boxes, process, random, plugins}};
 };
 
 void BM_SendFrameAndTransmitStep(benchmark::State& state) {

@@ -7,6 +7,7 @@
 
 #include "adapters.h"
 #include "app/client.h"
+#include "plugin_loader.h"
 #include "window_view.h"
 
 namespace vantry::qt {
@@ -30,6 +31,7 @@ class Host {
     QtMessageBoxes messageBoxes_;
     QtProcess process_;
     QtRandom random_;
+    QtPluginLoader plugins_;
     app::Client client_;
     PictureCache pictures_;
     std::vector<std::unique_ptr<WindowView>> views_;

@@ -83,7 +83,8 @@ int FakeWindows::CountPosts(const std::string& title, std::uint32_t number) cons
     return n;
 }
 
-Harness::Harness() : client(app::Ports{socket, timers, windows, messageBoxes, process, random}) {
+Harness::Harness()
+    : client(app::Ports{socket, timers, windows, messageBoxes, process, random, plugins}) {
     timers.onFire = [this](platform::TimerId id) { app::OnTimer(client, id); };
     windows.windows.insert(kLobby);
 }

@@ -12,6 +12,7 @@
 #include "app/client.h"
 #include "app/events.h"
 #include "net/frame.h"
+#include "props/prop_plugin.h"
 
 namespace vantry::test {
 
@@ -105,6 +106,17 @@ class FakeRandom final : public platform::Random {
     std::size_t next = 0;
 };
 
+// Hands out the object `make` returns and remembers the paths asked for.
+class FakePluginLoader final : public platform::PluginLoader {
+  public:
+    std::unique_ptr<props::PropPlugin> Load(const std::string& path) override {
+        paths.push_back(path);
+        return make ? make() : nullptr;
+    }
+    std::function<std::unique_ptr<props::PropPlugin>()> make;
+    std::vector<std::string> paths;
+};
+
 // A client wired to fakes. Timer firings go to the client's timer handler.
 struct Harness {
     Harness();
@@ -122,6 +134,7 @@ struct Harness {
     FakeMessageBoxes messageBoxes;
     FakeProcess process;
     FakeRandom random;
+    FakePluginLoader plugins;
     app::Client client;
 };
 

@@ -33,6 +33,7 @@ struct Ports {
     platform::MessageBoxes& messageBoxes;
     platform::Process& process;
     platform::Random& random;
+    platform::PluginLoader& plugins;
 };
 
 struct ChatFlash {
