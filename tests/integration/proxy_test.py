@@ -197,6 +197,21 @@ class Proxies(unittest.TestCase):
         user, _ = self.system_account()
         self.assert_wrong_password_refused(self.dante(), user, "wrong")
 
+    def test_a_proxy_nobody_listens_on_is_reported_and_not_retried(self):
+        listener = GameListener()
+        self.addCleanup(listener.close)
+        proxy_port = harness.free_port()  # nothing listens there
+        lobby = self.lobby(listener.port, proxy_port)
+        seen = []
+        self.assertTrue(wait_line(lobby, 'message box "无法连接代理服务器！"', seen),
+                        "\n".join(seen))
+        time.sleep(1)
+        self.assertEqual(open_connections_to(proxy_port), 0)
+        self.assertEqual(lobby.count(0x303), 0)
+        self.assertFalse(lobby.exited.is_set())
+        wait_line(lobby, "no such line", seen, timeout=0.3)
+        self.assertEqual(sum("message box" in line for line in seen), 1, "\n".join(seen))
+
 
 if __name__ == "__main__":
     unittest.main()
