@@ -49,7 +49,6 @@ struct ConnectionState {
 
     ProxyRing proxyRing;  // the proxy's replies; emptied before every message we send
     ProxyState proxyState = ProxyState::Idle;
-    bool handshakeWanted = false;  // the connection goes through the proxy
 };
 
 }  // namespace vantry::net

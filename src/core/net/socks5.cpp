@@ -51,22 +51,17 @@ void Refuse(Client& client, const char* message) {
 void StartRelay(Client& client, std::size_t replyLength) {
     ConnectionState& net = client.net;
     ProxyRing& ring = net.proxyRing;
-    ring.read = (ring.read + replyLength) % kProxyRingSize;
+    // What came in the same arrival after the reply is already game data.
+    std::vector<std::uint8_t> rest;
+    for (std::size_t i = replyLength; i < ring.Waiting(); ++i)
+        rest.push_back(ring.At(i));
+    ring.Reset();
     net.proxyState = ProxyState::Idle;
     net.toReceiveRing = true;
     shell::LobbyNotify(client, shell::msg::kLoginSent);
     ui::TableWindow::SetLine(client.table.Sysmsg[0], kProxyConnected);
     client.ports.socket.Send(net.loginFrame.bytes);
     app::StartMainLoop(client);
-
-    // What came in the same arrival after the reply is already game data.
-    std::vector<std::uint8_t> rest;
-    rest.reserve(ring.Waiting());
-    while (ring.Waiting() > 0) {
-        rest.push_back(ring.At(0));
-        ring.read = (ring.read + 1) % kProxyRingSize;
-    }
-    ring.Reset();
     if (!rest.empty())
         OnBytesArrived(client, rest);
 }
@@ -187,7 +182,6 @@ void ConnectToSock5Server(Client& client) {
     net.transmit.ResetIndices();
     net.proxyRing.Reset();
     net.proxyState = ProxyState::Idle;
-    net.handshakeWanted = true;
     net.toReceiveRing = false;
     client.ports.socket.Connect(p.ProxyHost, static_cast<std::uint16_t>(p.ProxyPort));
 
