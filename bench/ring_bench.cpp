@@ -42,6 +42,14 @@ struct NullProcess final : platform::Process {
     void Quit() override {}
     std::string ExecutableDir() const override { return "."; }
 };
+struct NullSound final : platform::SoundOutput {
+    bool Open() override { return false; }
+    platform::SoundResult Play(const std::string&, bool) override {
+        return platform::SoundResult::DeviceFailed;
+    }
+    bool Stop() override { return false; }
+    void SetAttenuation(int) override {}
+};
 
 struct Bench {
     NullSocket socket;
@@ -52,10 +60,11 @@ struct Bench {
     struct NullRandom final : platform::Random {
         int Below(int) override { return 0; }
     } random;
+    NullSound sound;
     struct NullPlugins final : platform::PluginLoader {
         std::unique_ptr<props::PropPlugin> Load(const std::string&) override { return nullptr; }
     } plugins;
-    app::Client client{app::Ports{socket, timers, windows, boxes, process, random, plugins}};
+    app::Client client{app::Ports{socket, timers, windows, boxes, process, random, sound, plugins}};
 };
 
 void BM_SendFrameAndTransmitStep(benchmark::State& state) {

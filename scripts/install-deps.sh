@@ -6,11 +6,15 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-multimedia-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format clang-14 libclang-rt-14-dev
   python3
   xvfb xauth x11-utils imagemagick
+  microsocks dante-server
   fonts-noto-cjk libgif-dev
+  sox espeak-ng
+  pulseaudio pulseaudio-utils
   microsocks dante-server
 )
 

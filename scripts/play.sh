@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset debug >/dev/null
 cmake --build --preset debug
+# The sound pack lies beside the client's folder (build/common for build/bin).
+[ -f build/common/music/majiang.wav ] || cmake --build --preset debug --target sounds
 
 # The launch argument carries the port as a 16-bit signed number.
 port="${VANTRY_PORT:-}"

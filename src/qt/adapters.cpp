@@ -7,7 +7,6 @@
 #include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QTime>
-#include <cstdio>
 
 namespace vantry::qt {
 
@@ -141,11 +140,8 @@ void QtWindowSystem::StartWindowDrag(std::string_view windowName) {
 // --- message boxes and process -----------------------------------------------
 
 void QtMessageBoxes::Show(std::string_view text, std::string_view title) {
-    // The same text goes to the log: a box nobody can see (no display, a
-    // screen locked away) still leaves a trace of what the user was told.
-    std::fprintf(stderr, "vantry: message box \"%.*s\"\n", static_cast<int>(text.size()),
-                 text.data());
-    std::fflush(stderr);
+    // Also on standard error, so that a run without a screen shows what was said.
+    qWarning("vantry: message box: %.*s", static_cast<int>(text.size()), text.data());
     QMessageBox box(
         QMessageBox::Warning, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok);

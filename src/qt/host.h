@@ -8,6 +8,7 @@
 #include "adapters.h"
 #include "app/client.h"
 #include "plugin_loader.h"
+#include "sound_output.h"
 #include "window_view.h"
 
 namespace vantry::qt {
@@ -31,6 +32,7 @@ class Host {
     QtMessageBoxes messageBoxes_;
     QtProcess process_;
     QtRandom random_;
+    QtSound sound_;
     QtPluginLoader plugins_;
     app::Client client_;
     PictureCache pictures_;

@@ -51,6 +51,7 @@ class Lobby:
     def __init__(self, *args, env=None):
         self.lines = queue.Queue()
         self.messages = []
+        self.all_lines = []
         self.client_pid = None
         self.exited = threading.Event()
         self.proc = subprocess.Popen(
@@ -62,6 +63,7 @@ class Lobby:
     def _read(self):
         for line in self.proc.stdout:
             line = line.rstrip("\n")
+            self.all_lines.append(line)
             m = self.MESSAGE.match(line)
             if m:
                 self.messages.append(tuple(int(g, 16) for g in m.groups()))

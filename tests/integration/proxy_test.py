@@ -1,7 +1,6 @@
 """The client through real SOCKS5 proxies on loopback: microsocks and dante."""
 
 import os
-import queue
 import secrets
 import shutil
 import signal
@@ -55,17 +54,13 @@ def open_connections_to(port):
     return found
 
 
-def wait_line(lobby, text, seen, timeout=15.0):
-    """Reads the lobby's output until a line contains `text`; keeps every line in `seen`."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if any(text in line for line in seen):
-            return True
-        try:
-            seen.append(lobby.lines.get(timeout=0.1))
-        except queue.Empty:
-            pass
-    return any(text in line for line in seen)
+def printed(lobby, text):
+    """True when a line the lobby (or the client it started) printed contains `text`."""
+    return any(text in line for line in list(lobby.all_lines))
+
+
+def boxes_shown(lobby):
+    return sum("message box" in line for line in list(lobby.all_lines))
 
 
 class Proxies(unittest.TestCase):
@@ -176,9 +171,8 @@ class Proxies(unittest.TestCase):
         listener = GameListener()
         self.addCleanup(listener.close)
         lobby = self.lobby(listener.port, proxy_port, user, password)
-        seen = []
-        self.assertTrue(wait_line(lobby, 'message box "代理服务器用户验证失败！"', seen),
-                        "\n".join(seen))
+        self.assertTrue(lobby.wait_for(lambda: printed(lobby, "message box: 代理服务器用户验证失败！"),
+                                       timeout=15), "\n".join(lobby.all_lines))
         # The socket is closed before the box and nothing tries again.
         self.assertTrue(lobby.wait_for(lambda: open_connections_to(proxy_port) == 0, timeout=5))
         time.sleep(2)
@@ -187,8 +181,7 @@ class Proxies(unittest.TestCase):
         with self.assertRaises(OSError):
             listener.server.accept()
         self.assertEqual(lobby.count(0x303), 0)
-        wait_line(lobby, "no such line", seen, timeout=0.3)  # take what else was printed
-        self.assertEqual(sum("message box" in line for line in seen), 1, "\n".join(seen))
+        self.assertEqual(boxes_shown(lobby), 1, "\n".join(lobby.all_lines))
 
     def test_microsocks_with_a_wrong_password_is_refused_once(self):
         self.assert_wrong_password_refused(self.microsocks("tabler", "s3cret"), "tabler", "wrong")
@@ -202,15 +195,13 @@ class Proxies(unittest.TestCase):
         self.addCleanup(listener.close)
         proxy_port = harness.free_port()  # nothing listens there
         lobby = self.lobby(listener.port, proxy_port)
-        seen = []
-        self.assertTrue(wait_line(lobby, 'message box "无法连接代理服务器！"', seen),
-                        "\n".join(seen))
+        self.assertTrue(lobby.wait_for(lambda: printed(lobby, "message box: 无法连接代理服务器！"),
+                                       timeout=15), "\n".join(lobby.all_lines))
         time.sleep(1)
         self.assertEqual(open_connections_to(proxy_port), 0)
         self.assertEqual(lobby.count(0x303), 0)
         self.assertFalse(lobby.exited.is_set())
-        wait_line(lobby, "no such line", seen, timeout=0.3)
-        self.assertEqual(sum("message box" in line for line in seen), 1, "\n".join(seen))
+        self.assertEqual(boxes_shown(lobby), 1, "\n".join(lobby.all_lines))
 
 
 if __name__ == "__main__":

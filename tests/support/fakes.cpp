@@ -83,8 +83,46 @@ int FakeWindows::CountPosts(const std::string& title, std::uint32_t number) cons
     return n;
 }
 
+bool FakeSound::Open() {
+    calls.push_back("open");
+    return deviceWorks;
+}
+
+platform::SoundResult FakeSound::Play(const std::string& path, bool looping) {
+    calls.push_back("play " + path + (looping ? " loop" : " once"));
+    channel.reset();
+    playing = false;
+    attenuation = 0;
+    if (!deviceWorks)
+        return platform::SoundResult::DeviceFailed;
+    if (path.empty() || missingFiles.count(path) != 0)
+        return platform::SoundResult::FileFailed;
+    channel = Sound{path, looping};
+    playing = true;
+    played.push_back(*channel);
+    return platform::SoundResult::Played;
+}
+
+bool FakeSound::Stop() {
+    calls.push_back("stop");
+    playing = false;
+    return deviceWorks;
+}
+
+void FakeSound::SetAttenuation(int hundredthsOfDecibel) {
+    calls.push_back("attenuate " + std::to_string(hundredthsOfDecibel));
+    attenuation = hundredthsOfDecibel;
+}
+
+std::vector<std::string> FakeSound::PlayedPaths() const {
+    std::vector<std::string> paths;
+    for (const Sound& s : played)
+        paths.push_back(s.path);
+    return paths;
+}
+
 Harness::Harness()
-    : client(app::Ports{socket, timers, windows, messageBoxes, process, random, plugins}) {
+    : client(app::Ports{socket, timers, windows, messageBoxes, process, random, sound, plugins}) {
     timers.onFire = [this](platform::TimerId id) { app::OnTimer(client, id); };
     windows.windows.insert(kLobby);
 }

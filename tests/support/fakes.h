@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -91,8 +92,36 @@ class FakeProcess final : public platform::Process {
     void Quit() override { ++quitCount; }
     std::string ExecutableDir() const override { return executableDir; }
     bool lockFree = true;
-    std::string executableDir = "/nonexistent-vantry-dir";
+    std::string executableDir = "/opt/vantry/bin";  // no such folder: files beside it fail silently
     int quitCount = 0;
+};
+
+// One channel like the real output: a new sound replaces the one before. Every
+// call is also written to `calls` ("open", "play <path> once|loop", "stop",
+// "attenuate <n>") so that tests can check the order.
+class FakeSound final : public platform::SoundOutput {
+  public:
+    struct Sound {
+        std::string path;
+        bool looping = false;
+        friend bool operator==(const Sound&, const Sound&) = default;
+    };
+
+    bool Open() override;
+    platform::SoundResult Play(const std::string& path, bool looping) override;
+    bool Stop() override;
+    void SetAttenuation(int hundredthsOfDecibel) override;
+
+    // The paths of the sounds that really started, in order.
+    std::vector<std::string> PlayedPaths() const;
+
+    bool deviceWorks = true;
+    std::set<std::string> missingFiles;  // the empty path is always missing
+    std::optional<Sound> channel;        // the sound loaded in the channel
+    bool playing = false;                // the channel plays (stopped: false)
+    int attenuation = 0;                 // of the sound in the channel
+    std::vector<Sound> played;
+    std::vector<std::string> calls;
 };
 
 // Hands out scripted draws in order (each taken modulo n), then 0s.
@@ -134,6 +163,7 @@ struct Harness {
     FakeMessageBoxes messageBoxes;
     FakeProcess process;
     FakeRandom random;
+    FakeSound sound;
     FakePluginLoader plugins;
     app::Client client;
 };

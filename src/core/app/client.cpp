@@ -1,10 +1,13 @@
 #include "app/client.h"
 
+#include "sound/sound.h"
+
 namespace vantry::app {
 
 void EndClient(Client& client) {
     if (client.app.ended)
         return;
+    sound::ShutdownSound(client);
     client.app.ended = true;
     StopMainLoop(client);
     client.ports.process.Quit();

@@ -15,6 +15,7 @@
 #include "rules/table_state.h"
 #include "settle/records.h"
 #include "settle/settle_state.h"
+#include "sound/sound_state.h"
 #include "table/button_state.h"
 #include "table/pictures.h"
 #include "ui/boards.h"
@@ -33,6 +34,7 @@ struct Ports {
     platform::MessageBoxes& messageBoxes;
     platform::Process& process;
     platform::Random& random;
+    platform::SoundOutput& sound;
     platform::PluginLoader& plugins;
 };
 
@@ -65,6 +67,7 @@ struct Client {
     Players players;
     ChatFlash chatFlash;
     table::PictureTables pictures;
+    sound::SoundState sound;
     ui::TableWindow table;
     ui::ScoreWindow score;
     ui::HeroWindow hero;

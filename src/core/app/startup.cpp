@@ -4,6 +4,7 @@
 #include "net/connection.h"
 #include "net/socks5.h"
 #include "shell/lobby.h"
+#include "sound/sound.h"
 #include "text/gbk.h"
 
 namespace vantry::app {
@@ -110,7 +111,7 @@ void Startup(Client& client, std::string_view argument, ScreenSize screen) {
     client.table.WebBrowser2.visible = false;
     SizeWindow(client, screen);
     ResetMainLoop(client);
-    // Sound output and the music start here once sound exists.
+    sound::StartSound(client);
     table::BuildPictureTables(client.pictures, client.app.ScaleX);
     for (std::size_t i = 0; i < client.table.AnNiu.size(); ++i) {
         const std::size_t list = i < 3 ? 2 * i : 2 * i + 2;

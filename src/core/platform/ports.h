@@ -111,6 +111,28 @@ class Random {
     // A random integer 0..n-1 (n > 0).
     virtual int Below(int n) = 0;
 };
+// --- Sound output --------------------------------------------------------------
+// One playback channel for WAV files: starting a sound releases the one before.
+enum class SoundResult {
+    Played,        // the file is loaded into the channel and plays
+    FileFailed,    // missing or unreadable file; the channel is empty and silent
+    DeviceFailed,  // there is no usable output device; the channel is empty
+};
+
+class SoundOutput {
+  public:
+    virtual ~SoundOutput() = default;
+    // Opens the output device; false when there is none.
+    virtual bool Open() = 0;
+    // Stops and releases the sound in the channel, then plays the WAV file
+    // once or in a loop at full volume.
+    virtual SoundResult Play(const std::string& path, bool looping) = 0;
+    // Stops the sound in the channel and rewinds it; false when the device failed.
+    virtual bool Stop() = 0;
+    // Attenuation of the sound in the channel in hundredths of a decibel
+    // (0 = full volume, -3000 = 30 dB down).
+    virtual void SetAttenuation(int hundredthsOfDecibel) = 0;
+};
 
 // --- The props plugin library ---------------------------------------------------
 class PluginLoader {

@@ -6,7 +6,6 @@
 
 namespace vantry::protocol {
 
-void HandleDealStart(app::Client&, const net::GameFrame&) {}
 void HandleOptions(app::Client&, const net::GameFrame&) {}
 void HandleDeclaration(app::Client&, const net::GameFrame&) {}
 void HandlePlay(app::Client&, const net::GameFrame&) {}

@@ -43,8 +43,8 @@ TEST(PluginLoader, TheClientMakesItsPluginFromPropDllInPluginToolsBesideItsExecu
     test::Harness h;
     h.process.executableDir = dir.string();
     QtPluginLoader loader;
-    app::Client client(
-        app::Ports{h.socket, h.timers, h.windows, h.messageBoxes, h.process, h.random, loader});
+    app::Client client(app::Ports{h.socket, h.timers, h.windows, h.messageBoxes, h.process,
+                                  h.random, h.sound, loader});
     auto plugin = props::CreatePluginObject(client);
     fs::remove_all(dir);
     ASSERT_TRUE(plugin);
