@@ -7,6 +7,7 @@
 #include "app/events.h"
 #include "app/main_loop.h"
 #include "net/send_frame.h"
+#include "props/prop_plugin.h"
 
 namespace {
 
@@ -60,7 +61,10 @@ struct Bench {
         int Below(int) override { return 0; }
     } random;
     NullSound sound;
-    app::Client client{app::Ports{socket, timers, windows, boxes, process, random, sound}};
+    struct NullPlugins final : platform::PluginLoader {
+        std::unique_ptr<props::PropPlugin> Load(const std::string&) override { return nullptr; }
+    } plugins;
+    app::Client client{app::Ports{socket, timers, windows, boxes, process, random, sound, plugins}};
 };
 
 void BM_SendFrameAndTransmitStep(benchmark::State& state) {

@@ -15,6 +15,7 @@ packages=(
   fonts-noto-cjk libgif-dev
   sox espeak-ng
   pulseaudio pulseaudio-utils
+  microsocks dante-server
 )
 
 missing=()

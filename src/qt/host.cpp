@@ -17,7 +17,8 @@ Host::Host()
       windows_([this](const platform::WindowMessage& m) {
           Deliver([&] { app::OnWindowMessage(client_, m); });
       }),
-      client_(app::Ports{socket_, timers_, windows_, messageBoxes_, process_, random_, sound_}) {}
+      client_(app::Ports{socket_, timers_, windows_, messageBoxes_, process_, random_, sound_,
+                         plugins_}) {}
 
 Host::~Host() = default;
 

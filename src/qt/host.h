@@ -7,6 +7,7 @@
 
 #include "adapters.h"
 #include "app/client.h"
+#include "plugin_loader.h"
 #include "sound_output.h"
 #include "window_view.h"
 
@@ -32,6 +33,7 @@ class Host {
     QtProcess process_;
     QtRandom random_;
     QtSound sound_;
+    QtPluginLoader plugins_;
     app::Client client_;
     PictureCache pictures_;
     std::vector<std::unique_ptr<WindowView>> views_;

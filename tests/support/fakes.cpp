@@ -10,7 +10,7 @@ void FakeSocket::Connect(const std::string& h, std::uint16_t p) {
     host = h;
     port = p;
     ++connectCount;
-    state = connectsAtOnce ? platform::SocketState::Connected : platform::SocketState::Connecting;
+    state = stateAfterConnect;
 }
 
 void FakeSocket::Close() {
@@ -122,7 +122,7 @@ std::vector<std::string> FakeSound::PlayedPaths() const {
 }
 
 Harness::Harness()
-    : client(app::Ports{socket, timers, windows, messageBoxes, process, random, sound}) {
+    : client(app::Ports{socket, timers, windows, messageBoxes, process, random, sound, plugins}) {
     timers.onFire = [this](platform::TimerId id) { app::OnTimer(client, id); };
     windows.windows.insert(kLobby);
 }

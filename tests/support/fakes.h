@@ -13,6 +13,7 @@
 #include "app/client.h"
 #include "app/events.h"
 #include "net/frame.h"
+#include "props/prop_plugin.h"
 
 namespace vantry::test {
 
@@ -27,10 +28,11 @@ class FakeSocket final : public platform::Socket {
     std::vector<net::GameFrame> SentFrames() const;
 
     platform::SocketState state = platform::SocketState::Closed;
+    // What Connect leaves the socket in: still connecting, or at once connected or refused.
+    platform::SocketState stateAfterConnect = platform::SocketState::Connecting;
     std::string host;
     std::uint16_t port = 0;
     int connectCount = 0;
-    bool connectsAtOnce = false;  // Connect() reaches the connected state at once
     int closeCount = 0;
     std::vector<std::uint8_t> sent;
 };
@@ -133,6 +135,17 @@ class FakeRandom final : public platform::Random {
     std::size_t next = 0;
 };
 
+// Hands out the object `make` returns and remembers the paths asked for.
+class FakePluginLoader final : public platform::PluginLoader {
+  public:
+    std::unique_ptr<props::PropPlugin> Load(const std::string& path) override {
+        paths.push_back(path);
+        return make ? make() : nullptr;
+    }
+    std::function<std::unique_ptr<props::PropPlugin>()> make;
+    std::vector<std::string> paths;
+};
+
 // A direct-connection argument for the server at 127.0.0.1:port.
 std::string DirectArgument(int port = 6000, const std::string& account = "alice",
                            const std::string& key = "k3y");
@@ -163,6 +176,7 @@ struct Harness {
     FakeProcess process;
     FakeRandom random;
     FakeSound sound;
+    FakePluginLoader plugins;
     app::Client client;
 };
 

@@ -35,6 +35,7 @@ struct Ports {
     platform::Process& process;
     platform::Random& random;
     platform::SoundOutput& sound;
+    platform::PluginLoader& plugins;
 };
 
 struct ChatFlash {

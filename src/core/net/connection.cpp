@@ -36,8 +36,10 @@ void StepLoginPoll(app::Client& client) {
 void OnBytesArrived(app::Client& client, std::span<const std::uint8_t> bytes) {
     if (client.app.ended)
         return;
-    if (!client.net.toReceiveRing)
-        return OnProxyBytes(client, bytes);
+    if (!client.net.toReceiveRing) {
+        OnProxyBytes(client, bytes);
+        return;
+    }
     ReceiveRing& ring = client.net.receive;
     for (std::uint8_t b : bytes) {
         if (!ring.Append(b)) {
@@ -53,6 +55,9 @@ void OnBytesArrived(app::Client& client, std::span<const std::uint8_t> bytes) {
 
 void OnSocketClosedByPeer(app::Client& client) {
     client.ports.socket.Close();
+    // A proxy that hangs up during the handshake has refused it.
+    if (!client.net.toReceiveRing)
+        OnProxyClosed(client);
 }
 
 }  // namespace vantry::net

@@ -11,19 +11,8 @@
 
 namespace vantry::net {
 
-// A frame kept back at the end of a deal and sent at the next deal start.
-struct HeldFrame {
-    GameFrame frame;
-    bool hold = false;  // the next matching frame is captured instead of sent
-};
-
-// The two captured kinds of type-45 frames, by bytes 8-9 (big-endian) / 8.
-inline constexpr std::array<std::uint16_t, 2> kHeldFrameKinds = {129, 386};
-
-inline constexpr std::size_t kProxyRingSize = 1024;
-
-// Handshake steps.
-enum class ProxyStep : std::uint8_t {
+// The step of the SOCKS5 handshake.
+enum class ProxyState : std::uint8_t {
     Idle = 0,
     GreetingToSend = 1,
     GreetingSent = 2,
@@ -33,18 +22,14 @@ enum class ProxyStep : std::uint8_t {
     ConnectSent = 6,
 };
 
-struct ProxyRing {
-    std::array<std::uint8_t, kProxyRingSize> bytes{};
-    std::size_t read = 0;
-    std::size_t write = 0;
-    void Reset() { read = write = 0; }
-    std::size_t Size() const { return (write + kProxyRingSize - read) % kProxyRingSize; }
+// A frame kept back at the end of a deal and sent at the next deal start.
+struct HeldFrame {
+    GameFrame frame;
+    bool hold = false;  // the next matching frame is captured instead of sent
 };
 
-struct ProxyHandshake {
-    ProxyRing ring;
-    ProxyStep ProxyState = ProxyStep::Idle;
-};
+// The two captured kinds of type-45 frames, by bytes 8-9 (big-endian) / 8.
+inline constexpr std::array<std::uint16_t, 2> kHeldFrameKinds = {129, 386};
 
 struct ConnectionState {
     TransmitRing transmit;
@@ -61,7 +46,9 @@ struct ConnectionState {
     bool linkCheck = false;
     int linkCheckCounter = 0;
     bool toReceiveRing = true;  // data path: false while the proxy handshake runs
-    ProxyHandshake proxy;
+
+    ProxyRing proxyRing;  // the proxy's replies; emptied before every message we send
+    ProxyState proxyState = ProxyState::Idle;
 };
 
 }  // namespace vantry::net

@@ -2,6 +2,7 @@
 // The two circular byte buffers between the socket and the game logic.
 // The main-loop tick drains them at one frame per tick in each direction.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -43,6 +44,26 @@ struct ReceiveRing {
     // Puts the frame just taken back, so that it is first in the ring again.
     void Untake() { read = (read + kRingSize - kFrameSize) % kRingSize; }
     void ResetIndices() { read = write = 0; }
+};
+
+inline constexpr std::size_t kProxyRingSize = 1024;
+
+// The proxy's replies during the SOCKS5 handshake. Both indices go back to 0
+// before every handshake message is sent, so a reply is read from offset 0.
+struct ProxyRing {
+    std::array<std::uint8_t, kProxyRingSize> bytes{};
+    std::size_t read = 0;
+    std::size_t write = 0;
+
+    std::size_t Waiting() const { return (write + kProxyRingSize - read) % kProxyRingSize; }
+    // Stores one byte; returns false when the ring has become full.
+    bool Append(std::uint8_t byte) {
+        bytes[write] = byte;
+        write = (write + 1) % kProxyRingSize;
+        return write != read;
+    }
+    std::uint8_t At(std::size_t i) const { return bytes[(read + i) % kProxyRingSize]; }
+    void Reset() { read = write = 0; }
 };
 
 }  // namespace vantry::net

@@ -1,5 +1,7 @@
 #include "net/socks5.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <string_view>
 
@@ -10,192 +12,230 @@
 namespace vantry::net {
 namespace {
 
+using app::Client;
+using platform::SocketState;
+
+constexpr const char* kBoxTitle = "警告";
+
 constexpr std::uint8_t kVersion = 5;
-constexpr std::uint8_t kNoAuthentication = 0;
-constexpr std::uint8_t kUserPassword = 2;
+constexpr std::uint8_t kMethodNone = 0;
+constexpr std::uint8_t kMethodUserPassword = 2;
 constexpr std::uint8_t kAuthVersion = 1;
+constexpr std::uint8_t kSucceeded = 0;
+constexpr std::uint8_t kCommandConnect = 1;
 constexpr std::uint8_t kAddressIpv4 = 1;
 constexpr std::uint8_t kAddressDomain = 3;
 constexpr std::uint8_t kAddressIpv6 = 4;
+constexpr std::size_t kConnectReplyHead = 4;  // version, status, reserved, address type
+constexpr std::size_t kPortBytes = 2;
 
-constexpr const char* kGreetingRefused = "请求代理失败！";
-constexpr const char* kAuthRefused = "代理服务器用户验证失败！";
-constexpr const char* kConnectRefused = "通过代理连接主站失败！";
-constexpr const char* kProxyUnreachable = "无法连接代理服务器！";
-constexpr const char* kProxyConnected = "连接代理服务器成功！";
-
-void Send(app::Client& client, ProxyStep after, const std::vector<std::uint8_t>& message) {
-    client.net.proxy.ring.Reset();
-    client.net.proxy.ProxyState = after;
+// Empties the proxy ring and sends one handshake message; the next reply is
+// then read from offset 0.
+void SendHandshake(Client& client, const std::vector<std::uint8_t>& message, ProxyState after) {
+    client.net.proxyRing.Reset();
+    client.net.proxyState = after;
     client.ports.socket.Send(message);
 }
 
-// A refusal: the message, the socket closed, no retry.
-void Refuse(app::Client& client, const char* message) {
-    client.net.proxy.ProxyState = ProxyStep::Idle;
-    client.ports.messageBoxes.Show(message, ui::kDesignCaption);
+// The proxy said no (or could not be reached): the handshake ends, the socket
+// is closed, and the user is told why. The socket is closed before the modal
+// box so that nothing arriving while the box is open runs the handshake again.
+void Refuse(Client& client, const char* message) {
+    client.net.proxyState = ProxyState::Idle;
+    client.net.proxyRing.Reset();
     client.ports.socket.Close();
+    client.ports.messageBoxes.Show(message, kBoxTitle);
 }
 
-void AppendBytes(std::vector<std::uint8_t>& out, std::string_view text, std::uint8_t length) {
-    std::vector<unsigned char> bytes;
-    text::ToSingleBytes(text, bytes);
-    out.push_back(length);
-    for (std::size_t i = 0; i < length; ++i)
-        out.push_back(i < bytes.size() ? bytes[i] : 0);
-}
-
-// The relay is up: game data from here on, the login frame goes out.
-void RelayConfirmed(app::Client& client) {
+// The proxy relays: game data from here on goes to the receive ring.
+void StartRelay(Client& client, std::size_t replyLength) {
     ConnectionState& net = client.net;
-    net.proxy.ProxyState = ProxyStep::Idle;
+    ProxyRing& ring = net.proxyRing;
+    // What came in the same arrival after the reply is already game data.
+    std::vector<std::uint8_t> rest;
+    for (std::size_t i = replyLength; i < ring.Waiting(); ++i)
+        rest.push_back(ring.At(i));
+    ring.Reset();
+    net.proxyState = ProxyState::Idle;
     net.toReceiveRing = true;
     shell::LobbyNotify(client, shell::msg::kLoginSent);
     ui::TableWindow::SetLine(client.table.Sysmsg[0], kProxyConnected);
     client.ports.socket.Send(net.loginFrame.bytes);
     app::StartMainLoop(client);
+    if (!rest.empty())
+        OnBytesArrived(client, rest);
 }
 
-// Decides on the reply in the ring once it holds what the step needs.
-void ReplyStep(app::Client& client) {
-    ProxyHandshake& proxy = client.net.proxy;
-    const ProxyRing& ring = proxy.ring;
-    // Both bytes must belong to this reply; bytes left from an earlier,
-    // longer reply must not decide it.
-    if (ring.write < 2)
+// The reply step: judges the reply once enough of it has arrived. Every byte
+// it reads belongs to the current reply, because the ring is emptied before
+// each message is sent and a step decides only on bytes that have arrived.
+void StepProxyReply(Client& client) {
+    ConnectionState& net = client.net;
+    const ProxyRing& ring = net.proxyRing;
+    if (ring.Waiting() < 2)
         return;
-    const std::uint8_t b0 = ring.bytes[0];
-    const std::uint8_t b1 = ring.bytes[1];
-    switch (proxy.ProxyState) {
-        case ProxyStep::GreetingSent:
-            if (b0 != kVersion || (b1 != kNoAuthentication && b1 != kUserPassword))
-                return Refuse(client, kGreetingRefused);
-            if (b1 == kUserPassword) {
-                proxy.ProxyState = ProxyStep::AuthToSend;
-                return Send(client, ProxyStep::AuthSent, AuthMessage(client.app.launch));
+    const std::uint8_t b0 = ring.At(0);
+    const std::uint8_t b1 = ring.At(1);
+    switch (net.proxyState) {
+        case ProxyState::GreetingSent:
+            if (b0 == kVersion && b1 == kMethodUserPassword)
+                SendHandshake(client, AuthMessage(client.app.launch), ProxyState::AuthSent);
+            else if (b0 == kVersion && b1 == kMethodNone)
+                SendHandshake(client, ConnectMessage(client.app.launch), ProxyState::ConnectSent);
+            else
+                Refuse(client, kProxyRefused);
+            break;
+        case ProxyState::AuthSent:
+            if (b0 == kAuthVersion && b1 == kSucceeded)
+                SendHandshake(client, ConnectMessage(client.app.launch), ProxyState::ConnectSent);
+            else
+                Refuse(client, kProxyAuthFailed);
+            break;
+        case ProxyState::ConnectSent: {
+            if (b0 != kVersion || b1 != kSucceeded) {
+                Refuse(client, kProxyConnectFailed);
+                break;
             }
-            proxy.ProxyState = ProxyStep::ConnectToSend;
-            return Send(client, ProxyStep::ConnectSent, ConnectMessage(client.app.launch));
-        case ProxyStep::AuthSent:
-            if (b0 != kAuthVersion || b1 != 0)
-                return Refuse(client, kAuthRefused);
-            proxy.ProxyState = ProxyStep::ConnectToSend;
-            return Send(client, ProxyStep::ConnectSent, ConnectMessage(client.app.launch));
-        case ProxyStep::ConnectSent: {
-            if (b0 != kVersion || b1 != 0)
-                return Refuse(client, kConnectRefused);
-            // The whole reply (bound address and port included) is the proxy's;
-            // only what follows it is game data.
-            const std::span<const std::uint8_t> received(ring.bytes.data(), ring.write);
-            const int length = ConnectReplyLength(received);
+            // The bound address and port follow; all of it is consumed
+            // before the data path switches, so none is read as game data.
+            std::array<std::uint8_t, 5> head{};
+            const std::size_t known = std::min(head.size(), ring.Waiting());
+            for (std::size_t i = 0; i < known; ++i)
+                head[i] = ring.At(i);
+            const int length = ConnectReplyLength({head.data(), known});
             if (length < 0)
-                return Refuse(client, kConnectRefused);
-            if (length == 0 || ring.write < static_cast<std::size_t>(length))
-                return;
-            return RelayConfirmed(client);
+                Refuse(client, kProxyConnectFailed);
+            else if (length > 0 && ring.Waiting() >= static_cast<std::size_t>(length))
+                StartRelay(client, static_cast<std::size_t>(length));
+            break;
         }
         default:
-            return;
+            break;
     }
+}
+
+std::uint8_t AddressPart(std::string_view part) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+    if (error != std::errc{} || end != part.data() + part.size() || value > 255)
+        return 0;
+    return static_cast<std::uint8_t>(value);
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> GreetingMessage() {
-    return {kVersion, 2, kNoAuthentication, kUserPassword};
+    return {kVersion, 2, kMethodNone, kMethodUserPassword};
 }
 
 std::vector<std::uint8_t> AuthMessage(const app::LaunchParams& p) {
-    std::vector<std::uint8_t> message{kAuthVersion};
-    AppendBytes(message, p.ProxyUser, p.ProxyUserLength);
-    AppendBytes(message, p.ProxyPassword, p.ProxyPasswordLength);
+    std::vector<unsigned char> user;
+    std::vector<unsigned char> password;
+    text::ToSingleBytes(p.ProxyUser, user);  // a wide character leaves its byte 0
+    text::ToSingleBytes(p.ProxyPassword, password);
+    user.resize(p.ProxyUserLength);
+    password.resize(p.ProxyPasswordLength);
+    std::vector<std::uint8_t> message;
+    message.push_back(kAuthVersion);
+    message.push_back(p.ProxyUserLength);
+    message.insert(message.end(), user.begin(), user.end());
+    message.push_back(p.ProxyPasswordLength);
+    message.insert(message.end(), password.begin(), password.end());
     return message;
 }
 
 std::vector<std::uint8_t> ConnectMessage(const app::LaunchParams& p) {
-    std::vector<std::uint8_t> message{kVersion, 1, 0, kAddressIpv4};
+    std::vector<std::uint8_t> message = {kVersion, kCommandConnect, 0, kAddressIpv4};
     std::string_view host = p.ServerHost;
-    for (int part = 0; part < 4; ++part) {
+    for (int i = 0; i < 4; ++i) {
         const std::size_t dot = host.find('.');
-        const std::string_view piece = host.substr(0, dot);
-        int value = 0;
-        std::from_chars(piece.data(), piece.data() + piece.size(), value);
-        message.push_back(static_cast<std::uint8_t>(value));
+        message.push_back(AddressPart(host.substr(0, dot)));
         host = dot == std::string_view::npos ? std::string_view{} : host.substr(dot + 1);
     }
     const auto port = static_cast<std::uint16_t>(p.ServerPort);
     message.push_back(static_cast<std::uint8_t>(port >> 8));
-    message.push_back(static_cast<std::uint8_t>(port));
+    message.push_back(static_cast<std::uint8_t>(port & 0xFF));
     return message;
 }
 
 int ConnectReplyLength(std::span<const std::uint8_t> reply) {
-    if (reply.size() < 4)
+    if (reply.size() < kConnectReplyHead)
         return 0;
     switch (reply[3]) {
         case kAddressIpv4:
-            return 4 + 4 + 2;
+            return static_cast<int>(kConnectReplyHead + 4 + kPortBytes);
         case kAddressIpv6:
-            return 4 + 16 + 2;
+            return static_cast<int>(kConnectReplyHead + 16 + kPortBytes);
         case kAddressDomain:
-            return reply.size() < 5 ? 0 : 4 + 1 + reply[4] + 2;
+            if (reply.size() < kConnectReplyHead + 1)
+                return 0;
+            return static_cast<int>(kConnectReplyHead + 1 + reply[4] + kPortBytes);
         default:
             return -1;
     }
 }
 
-void ConnectToSock5Server(app::Client& client) {
+void ConnectToSock5Server(Client& client) {
     ConnectionState& net = client.net;
+    const app::LaunchParams& p = client.app.launch;
     net.receive.ResetIndices();
     net.transmit.ResetIndices();
+    net.proxyRing.Reset();
+    net.proxyState = ProxyState::Idle;
     net.toReceiveRing = false;
-    const app::LaunchParams& p = client.app.launch;
     client.ports.socket.Connect(p.ProxyHost, static_cast<std::uint16_t>(p.ProxyPort));
 
-    // Wait for the proxy, the rest of the client running meanwhile, but not forever.
+    // The wait is bounded: a proxy that never answers must not hold the
+    // client for ever. A refused connection ends it at once.
     platform::Timers& timers = client.ports.timers;
     const std::int64_t deadline =
         timers.NowMs() + static_cast<std::int64_t>(kProxyConnectSeconds * 1000);
-    while (client.ports.socket.State() != platform::SocketState::Connected) {
-        if (client.app.ended)
-            return;
-        if (timers.NowMs() >= deadline)
-            return Refuse(client, kProxyUnreachable);
-        timers.PumpWait(0.05);
+    while (client.ports.socket.State() == SocketState::Connecting && timers.NowMs() < deadline &&
+           !client.app.ended) {
+        timers.PumpWait(kProxyConnectStepSeconds);
+    }
+    if (client.app.ended)
+        return;
+    if (client.ports.socket.State() != SocketState::Connected) {
+        Refuse(client, kProxyUnreachable);
+        net.linkCheck = true;
+        net.linkCheckCounter = 0;
+        return;
     }
 
     net.loginSent = true;
-    net.proxy.ProxyState = ProxyStep::GreetingToSend;
-    Send(client, ProxyStep::GreetingSent, GreetingMessage());
+    SendHandshake(client, GreetingMessage(), ProxyState::GreetingSent);
     net.linkCheck = true;
     net.linkCheckCounter = 0;
 }
 
-void OnProxyBytes(app::Client& client, std::span<const std::uint8_t> bytes) {
-    ProxyRing& ring = client.net.proxy.ring;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        ring.bytes[ring.write] = bytes[i];
-        ring.write = (ring.write + 1) % kProxyRingSize;
-        if (ring.write == ring.read) {
+void OnProxyBytes(Client& client, std::span<const std::uint8_t> bytes) {
+    ProxyRing& ring = client.net.proxyRing;
+    for (std::uint8_t b : bytes) {
+        if (!ring.Append(b)) {
+            // A proxy that talks this much is not answering the handshake.
             shell::RestoreLobby(client);
             app::EndClient(client);
             return;
         }
-        // Once the relay is confirmed the rest of this arrival is game data.
-        if (client.net.proxy.ProxyState == ProxyStep::ConnectSent) {
-            const std::span<const std::uint8_t> held(ring.bytes.data(), ring.write);
-            const int length = ConnectReplyLength(held);
-            if (length > 0 && ring.write == static_cast<std::size_t>(length)) {
-                ReplyStep(client);
-                if (client.net.toReceiveRing) {
-                    if (i + 1 < bytes.size())
-                        OnBytesArrived(client, bytes.subspan(i + 1));
-                    return;
-                }
-            }
-        }
     }
-    ReplyStep(client);
+    StepProxyReply(client);
+}
+
+void OnProxyClosed(Client& client) {
+    switch (client.net.proxyState) {
+        case ProxyState::GreetingSent:
+            Refuse(client, kProxyRefused);
+            break;
+        case ProxyState::AuthSent:
+            Refuse(client, kProxyAuthFailed);
+            break;
+        case ProxyState::ConnectSent:
+            Refuse(client, kProxyConnectFailed);
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace vantry::net

@@ -4,9 +4,14 @@
 // has one fake of each.
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+
+namespace vantry::props {
+class PropPlugin;
+}
 
 namespace vantry::platform {
 
@@ -127,6 +132,16 @@ class SoundOutput {
     // Attenuation of the sound in the channel in hundredths of a decibel
     // (0 = full volume, -3000 = 30 dB down).
     virtual void SetAttenuation(int hundredthsOfDecibel) = 0;
+};
+
+// --- The props plugin library ---------------------------------------------------
+class PluginLoader {
+  public:
+    virtual ~PluginLoader() = default;
+    // Loads the shared library at `path` and returns the object its factory
+    // makes; nothing when the file, the library or the factory is missing.
+    // The library stays loaded for the life of the process.
+    virtual std::unique_ptr<props::PropPlugin> Load(const std::string& path) = 0;
 };
 
 }  // namespace vantry::platform

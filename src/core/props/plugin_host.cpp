@@ -8,6 +8,10 @@ void LoadPlugin(app::Client& client) {
     client.props.decision = PluginDecision::Loaded;
 }
 
+std::unique_ptr<PropPlugin> CreatePluginObject(app::Client& client) {
+    return client.ports.plugins.Load(client.ports.process.ExecutableDir() + "/" + kPluginPath);
+}
+
 void ShutDownPlugin(app::Client& client) {
     client.props.Prop_GameDllState = 0;
 }

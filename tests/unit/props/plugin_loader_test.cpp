@@ -1,6 +1,12 @@
 #include "plugin_loader.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "fakes.h"
+#include "props/plugin_host.h"
 
 namespace vantry::qt {
 namespace {
@@ -25,6 +31,29 @@ TEST(PluginLoader, AMissingLibraryGivesNoPluginAndAReason) {
     QString error;
     EXPECT_FALSE(LoadPropPlugin(QStringLiteral("/nonexistent/PropDll.so"), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(PluginLoader, TheClientMakesItsPluginFromPropDllInPluginToolsBesideItsExecutable) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("vantry-plugin-" + std::to_string(getpid()));
+    fs::create_directories(dir / "plugin" / "tools");
+    fs::copy_file(VANTRY_TEST_PLUGIN, dir / "plugin" / "tools" / "PropDll.so",
+                  fs::copy_options::overwrite_existing);
+
+    test::Harness h;
+    h.process.executableDir = dir.string();
+    QtPluginLoader loader;
+    app::Client client(app::Ports{h.socket, h.timers, h.windows, h.messageBoxes, h.process,
+                                  h.random, h.sound, loader});
+    auto plugin = props::CreatePluginObject(client);
+    fs::remove_all(dir);
+    ASSERT_TRUE(plugin);
+    EXPECT_EQ(plugin->CheckSendBuff(), 0);
+    plugin->ClearUser(1);
+    EXPECT_EQ(plugin->CheckSendBuff(), 1);
+
+    // Without the file there is no plugin, and no failure either.
+    EXPECT_FALSE(props::CreatePluginObject(client));
 }
 
 }  // namespace
