@@ -5,6 +5,7 @@
 #include "settle/board_input.h"
 #include "settle/records.h"
 #include "settle/settlement_board.h"
+#include "sound/sound.h"
 #include "table/layout.h"
 #include "table/pictures.h"
 #include "text/numbers.h"
@@ -128,6 +129,7 @@ void ShowBoard(app::Client& client) {
     client.net.holdPlayerLeave = false;
 
     StartReadyCountdown(client, kReadySeconds, ui::kGreen);
+    sound::PlayEffect(client, sound::Effect::Settlement);
     SaveBoard(client);
 
     if (client.props.CloseAfterBoard) {
@@ -184,6 +186,12 @@ void StepReadyCountdown(app::Client& client) {
     next[net::offset::kSubCode] = 1;
     net::SendFrame(client.net, next);
     ready.on = false;
+    if (client.settle.randomSeating && client.settle.noticePlaced) {
+        table::StartShuffleNotice(client);
+        ui::Control& pane = client.table.WebBrowser2;
+        pane.caption = client.protocol.secondAdAddress;
+        pane.visible = true;
+    }
 }
 
 }  // namespace vantry::settle

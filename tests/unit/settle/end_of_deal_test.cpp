@@ -10,6 +10,7 @@
 #include "app/ini_file.h"
 #include "fakes.h"
 #include "settle/board_input.h"
+#include "sound/sound.h"
 
 namespace vantry::test {
 namespace {
@@ -150,6 +151,18 @@ TEST_F(EndOfDeal, TheReadyCountdownSendsOneContinueFrameAfterTwelveSeconds) {
     EXPECT_TRUE(h.client.settle.TableCleared);
     h.Ticks(400);
     EXPECT_EQ(h.socket.SentFrames().size(), 1u);
+}
+
+TEST_F(EndOfDeal, TheBoardSoundsAndARandomSeatingRoomShowsTheNoticeAfterTheContinue) {
+    h.client.settle.randomSeating = h.client.settle.noticePlaced = true;
+    ReceiveDeal();
+    ASSERT_FALSE(h.sound.played.empty());
+    EXPECT_NE(h.sound.played.back().path.find(sound::EffectFile(sound::Effect::Settlement)),
+              std::string::npos);
+    EXPECT_FALSE(h.client.table.LblShuffle.visible);
+    h.Ticks(12 * 20 + 1);
+    EXPECT_TRUE(h.client.table.LblShuffle.visible);
+    EXPECT_TRUE(h.timers.IsRunning(platform::TimerId::Shuffle));
 }
 
 }  // namespace
