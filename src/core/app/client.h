@@ -14,6 +14,7 @@
 #include "rules/table_state.h"
 #include "settle/records.h"
 #include "table/pictures.h"
+#include "table/table_view_state.h"
 #include "ui/boards.h"
 #include "ui/information_window.h"
 #include "ui/table_window.h"
@@ -61,6 +62,13 @@ struct Client {
     ui::HeroWindow hero;
     settle::RecordsState records;
     ui::InformationWindow information;
+    table::TableViewState tableView;
+    // Tool windows that the table hides or closes (the boss key, the exit key).
+    ui::Window Talk;
+    ui::Window huifu;
+    ui::Window VosSet;
+    ui::Window frmExit;
+    ui::Window ChuPai;
 };
 
 // Ends the client: nothing runs after this, and the process leaves its event loop.

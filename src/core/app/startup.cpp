@@ -3,6 +3,7 @@
 #include "app/login_frame.h"
 #include "net/connection.h"
 #include "shell/lobby.h"
+#include "table/layout.h"
 #include "text/gbk.h"
 
 namespace vantry::app {
@@ -74,6 +75,7 @@ void SizeWindow(Client& client, ScreenSize screen) {
         for (ui::Control& line : t.Sysmsg)
             line.fontSize = 8;
     }
+    table::PlaceBarsAndMarkers(client);
     // The message lines sit under the table, above the chat input.
     const float s = g.scale;
     const int lineHeight = s < 1.0f ? static_cast<int>((26 * s + 4) / 2) : 13;
@@ -112,11 +114,8 @@ void Startup(Client& client, std::string_view argument, ScreenSize screen) {
     ResetMainLoop(client);
     // Sound output and the music start here once sound exists.
     table::BuildPictureTables(client.pictures, client.app.ScaleX);
-    for (std::size_t i = 0; i < client.table.AnNiu.size(); ++i) {
-        const std::size_t list = i < 3 ? 2 * i : 2 * i + 2;
-        if (list < client.pictures.bottomBar.size())
-            table::SetResourcePicture(client.table.AnNiu[i], client.pictures.bottomBar[list]);
-    }
+    table::LayoutTableStep1(client);
+    table::ResetShuffleNotice(client);
 
     ParseResult parsed = ParseLaunchArgument(argument);
     if (parsed.error == ArgumentError::Empty) {
@@ -161,6 +160,7 @@ void Startup(Client& client, std::string_view argument, ScreenSize screen) {
         return;
 
     client.table.window.visible = true;
+    table::LayoutTableStep2(client);
     client.tableState.seats[0].seatBit = 0;
     client.protocol.reconnected = false;
     client.ports.windows.Listen(client.table.window.caption);
