@@ -120,7 +120,9 @@ void CloseUpHand(app::Client& client) {
         }
     }
     const double f = client.app.ScaleX == 1.0f ? 0.22 : 0.3;
-    const int width = client.table.cardImage0[0].width;
+    // The step of a card in the hand; image 0 may lie on the table at the
+    // narrower size of a played card, so its current width is not used.
+    const int width = ScaledX(client, 90);
     for (int i = 0; i < rules::HandCount(hand); ++i) {
         const int image = hand.slots[static_cast<std::size_t>(i)].image;
         if (image < 0 || image > 5)
