@@ -233,6 +233,7 @@ void LayoutTableStep2(app::Client& client) {
     }
 
     Put(client, t.Time_Img, 920, 778, 81, 38);
+    t.Time_Img.stretch = true;
     t.Time_Img.visible = false;
     t.Number.Place(t.Time_Img.left + 48, t.Time_Img.top + 5, ScaledX(client, 24),
                    ScaledY(client, 24));

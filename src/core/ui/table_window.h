@@ -103,7 +103,12 @@ struct TableWindow {
             for (std::size_t i = 0; i < controls.size(); ++i)
                 fn(name, static_cast<int>(i), controls[i]);
         };
+        // Backgrounds first: at equal z-order the later control is in front.
         fn("Pic1", 0, w.Pic1);
+        fn("Pic2", 0, w.Pic2);
+        fn("imgDinglan", 0, w.imgDinglan);
+        fn("imgDilan", 0, w.imgDilan);
+        fn("imgLocation", 0, w.imgLocation);
         array("Sysmsg", w.Sysmsg);
         fn("Location", 0, w.Location);
         array("AnNiu", w.AnNiu);
@@ -111,10 +116,6 @@ struct TableWindow {
         fn("WebBrowser2", 0, w.WebBrowser2);
         fn("Time_Img", 0, w.Time_Img);
         fn("Number", 0, w.Number);
-        fn("Pic2", 0, w.Pic2);
-        fn("imgDinglan", 0, w.imgDinglan);
-        fn("imgDilan", 0, w.imgDilan);
-        fn("imgLocation", 0, w.imgLocation);
         fn("imgword1", 0, w.imgword1);
         fn("imgword2", 0, w.imgword2);
         fn("Bank", 0, w.Bank);
