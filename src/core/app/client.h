@@ -18,6 +18,7 @@
 #include "sound/sound_state.h"
 #include "table/button_state.h"
 #include "table/pictures.h"
+#include "table/table_view_state.h"
 #include "ui/boards.h"
 #include "ui/information_window.h"
 #include "ui/other_windows.h"
@@ -77,6 +78,13 @@ struct Client {
     table::ButtonState buttons;
     ui::OtherExitWindow otherExit;
     ui::InformationWindow information;
+    table::TableViewState tableView;
+    // Tool windows that the table hides or closes (the boss key, the exit key).
+    ui::Window Talk;
+    ui::Window huifu;
+    ui::Window VosSet;
+    ui::Window frmExit;
+    ui::Window ChuPai;
 };
 
 // Ends the client: nothing runs after this, and the process leaves its event loop.

@@ -3,6 +3,8 @@
 #include "app/main_loop.h"
 #include "net/connection.h"
 #include "settle/board_input.h"
+#include "table/hand.h"
+#include "table/layout.h"
 
 namespace vantry::app {
 
@@ -12,6 +14,12 @@ void OnTimer(Client& client, platform::TimerId id) {
     switch (id) {
         case platform::TimerId::Bong:
             TimerBongTick(client);
+            break;
+        case platform::TimerId::Shuffle:
+            table::OnShuffleTimer(client);
+            break;
+        case platform::TimerId::Former:
+            table::OnFormerTimer(client);
             break;
         default:
             break;
@@ -42,12 +50,14 @@ void OnMouse(Client& client, const ui::ControlRef& control, const ui::MouseEvent
         return;
     if (settle::OnBoardMouse(client, control, event))
         return;
+    if (table::OnTableMouse(client, control, event))
+        return;
 }
 
 void OnKey(Client& client, const ui::ControlRef& focus, const ui::KeyEvent& event) {
     if (client.app.ended)
         return;
-    // Routed to the table's key handling as it is built.
+    table::OnTableKey(client, focus, event);
 }
 
 }  // namespace vantry::app

@@ -5,6 +5,7 @@
 #include "net/socks5.h"
 #include "shell/lobby.h"
 #include "sound/sound.h"
+#include "table/layout.h"
 #include "text/gbk.h"
 
 namespace vantry::app {
@@ -75,6 +76,7 @@ void SizeWindow(Client& client, ScreenSize screen) {
         for (ui::Control& line : t.Sysmsg)
             line.fontSize = 8;
     }
+    table::PlaceBarsAndMarkers(client);
     // The message lines sit under the table, above the chat input.
     const float s = g.scale;
     const int lineHeight = s < 1.0f ? static_cast<int>((26 * s + 4) / 2) : 13;
@@ -113,11 +115,8 @@ void Startup(Client& client, std::string_view argument, ScreenSize screen) {
     ResetMainLoop(client);
     sound::StartSound(client);
     table::BuildPictureTables(client.pictures, client.app.ScaleX);
-    for (std::size_t i = 0; i < client.table.AnNiu.size(); ++i) {
-        const std::size_t list = i < 3 ? 2 * i : 2 * i + 2;
-        if (list < client.pictures.bottomBar.size())
-            table::SetResourcePicture(client.table.AnNiu[i], client.pictures.bottomBar[list]);
-    }
+    table::LayoutTableStep1(client);
+    table::ResetShuffleNotice(client);
 
     ParseResult parsed = ParseLaunchArgument(argument);
     if (parsed.error == ArgumentError::Empty) {
@@ -162,6 +161,7 @@ void Startup(Client& client, std::string_view argument, ScreenSize screen) {
         return;
 
     client.table.window.visible = true;
+    table::LayoutTableStep2(client);
     client.tableState.seats[0].seatBit = 0;
     client.protocol.reconnected = false;
     client.ports.windows.Listen(client.table.window.caption);

@@ -27,7 +27,7 @@ void LeaveTable(app::Client& client) {
     client.ports.timers.PumpWait(client.protocol.reconnected ? 0.8 : 0.4);
     client.protocol.reconnectAllowed = false;
 
-    table::StopShuffleNotice(client);
+    table::EndShuffleNotice(client);
     client.settle.noticePlaced = false;
     client.table.WebBrowser2.visible = false;
 }

@@ -152,7 +152,7 @@ void HandleTableStatus(app::Client& client, const net::GameFrame& frame) {
     if (subCode == 1 || subCode == 2)
         return;
 
-    table::StopShuffleNotice(client);
+    table::EndShuffleNotice(client);
     settle.noticePlaced = false;
     client.table.WebBrowser2.visible = false;
     for (std::uint8_t bit : {1, 2, 4, 8}) {

@@ -37,7 +37,7 @@ std::string AccountAt(const net::GameFrame& f, std::size_t from, std::size_t end
 }
 
 void StopShuffleNotice(app::Client& client) {
-    table::StopShuffleNotice(client);
+    table::EndShuffleNotice(client);
     client.table.WebBrowser2.visible = false;
 }
 
@@ -116,6 +116,8 @@ void HandlePlayerJoin(app::Client& client, const net::GameFrame& frame) {
         HideWealthMultiplier(client);
         return;
     }
+    client.table.lbfont[1].caption = "最少金币定倍数";
+    client.table.lbfont[2].caption = "个人金币数封顶";
     client.table.lbfont[1].visible = client.table.lbfont[2].visible = true;
     client.protocol.seatWealth[at] = client.settle.WealthMultiplier;
     UpdateWealthDisplay(client);
