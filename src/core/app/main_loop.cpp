@@ -2,6 +2,7 @@
 
 #include "net/connection.h"
 #include "protocol/dispatcher.h"
+#include "protocol/play_messages.h"
 #include "settle/settlement.h"
 #include "shell/lobby.h"
 
@@ -65,6 +66,7 @@ void AdvancePacingCounters(Client& client) {
     ++client.chatFlash.counter;
     ++client.net.linkCheckCounter;
     ++client.settle.ready.ticks;
+    ++client.tableState.PlayTicks;
 }
 
 void StepTransmit(Client& client) {
@@ -141,7 +143,9 @@ void StepChatFlash(Client& client) {
 // The clocks below are filled in with the declaration, play, ready and link
 // handling; each runs in this place of the tick.
 void StepDeclarationClock(Client&) {}
-void StepPlayClock(Client&) {}
+void StepPlayClock(Client& client) {
+    protocol::StepPlayCountdown(client);
+}
 void StepReadyClock(Client& client) {
     settle::StepReadyCountdown(client);
 }

@@ -1,9 +1,10 @@
 #include "table/hand.h"
+#include "table/play_submission.h"
 
 namespace vantry::table {
 
-// The play submission checks the raised cards and sends them; it joins the
-// table with the deal flow. Until then a right click asks and nothing follows.
-void RequestPlay(app::Client&) {}
+void RequestPlay(app::Client& client) {
+    SubmitPlay(client);
+}
 
 }  // namespace vantry::table
