@@ -24,10 +24,11 @@ class PracticeGame(unittest.TestCase):
                                      "vantry-e2e-%d.log" % self.port)
         self.log = open(self.log_path, "w")
         # Ready time above the client's 12-second countdown: each next deal
-        # starts because the client asked for it.
+        # starts because the client asked for it. The server waits two seconds
+        # past the turn, so the client's own countdown acts for the player.
         self.server = subprocess.Popen(
             [os.path.join(harness.BIN, "vantry-server"), "--port", str(self.port),
-             "--turn-time", "2", "--grace", "0", "--bot-delay", "20", "--ready-time", "30",
+             "--turn-time", "2", "--grace", "2", "--bot-delay", "20", "--ready-time", "30",
              "--seed", "11", "--verbose"],
             stdout=self.log, stderr=subprocess.STDOUT)
         self.addCleanup(self.stop_server)
@@ -62,6 +63,7 @@ class PracticeGame(unittest.TestCase):
         self.assertGreaterEqual(continued, DEALS)
         log = self.server_log()
         self.assertIsNone(re.search(r"rejected|malformed", log, re.I))
+        self.assertIn("in  type 7 ", log, "the client played or passed by itself")
 
         # Every settlement board was built and kept in the info file.
         with open(self.info_file, "rb") as f:
