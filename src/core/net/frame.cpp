@@ -64,6 +64,13 @@ bool GameFrame::IsChatFrame() const {
     return length != kPluginLength272 && length != kPluginLength260;
 }
 
+std::string TextBytes(const GameFrame& frame, std::size_t from, std::size_t end) {
+    std::string bytes;
+    for (std::size_t i = from; i < end && i < kFrameSize && frame[i] != 0; ++i)
+        bytes += static_cast<char>(frame[i]);
+    return bytes;
+}
+
 GameFrame MakeFrame(MessageType type) {
     GameFrame f;
     f.SetType(type);

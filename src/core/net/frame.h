@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace vantry::net {
 
@@ -78,6 +79,9 @@ struct GameFrame {
     std::span<const std::uint8_t> View() const { return bytes; }
     friend bool operator==(const GameFrame&, const GameFrame&) = default;
 };
+
+// The bytes of a text field: from `from` up to the first 0 byte or `end`.
+std::string TextBytes(const GameFrame& frame, std::size_t from, std::size_t end);
 
 // A frame of the given type, every other byte zero.
 GameFrame MakeFrame(MessageType type);

@@ -18,10 +18,7 @@ constexpr std::size_t kFeeLabelFrom = 41;
 constexpr std::size_t kFeeLabelEnd = 61;
 
 std::string FeeLabel(const net::GameFrame& frame) {
-    std::string gbk;
-    for (std::size_t i = kFeeLabelFrom; i < kFeeLabelEnd && frame[i] != 0; ++i)
-        gbk += static_cast<char>(frame[i]);
-    return text::FromGbk(gbk);
+    return text::FromGbk(net::TextBytes(frame, kFeeLabelFrom, kFeeLabelEnd));
 }
 
 void StartDeal(app::Client& client, const net::GameFrame& frame) {

@@ -26,13 +26,9 @@ constexpr int kKeepAliveMs = 5000;
 // An account of one byte per character (GBK codes below 0x80 are ASCII).
 std::string AccountAt(const net::GameFrame& f, std::size_t from, std::size_t end,
                       bool firstBytePlusOne = false) {
-    std::string raw;
-    for (std::size_t i = from; i < end && f[i] != 0; ++i) {
-        std::uint8_t b = f[i];
-        if (i == from && firstBytePlusOne)
-            b = static_cast<std::uint8_t>(b - 1);
-        raw += static_cast<char>(b);
-    }
+    std::string raw = net::TextBytes(f, from, end);
+    if (firstBytePlusOne && !raw.empty())
+        raw[0] = static_cast<char>(raw[0] - 1);
     return text::FromGbk(raw);
 }
 
@@ -171,9 +167,7 @@ void HandleTableClosed(app::Client& client, const net::GameFrame& frame) {
     client.ports.timers.PumpWait(2.0);
     if (client.app.ended)
         return;
-    std::string gbk;
-    for (std::size_t i = 16; i < 216 && frame[i] != 0; ++i)
-        gbk += static_cast<char>(frame[i]);
+    const std::string gbk = net::TextBytes(frame, 16, 216);
     if (client.props.ShowState == 1)
         client.props.CloseAfterBoard = true;
     else if (client.props.Prop_GameDllState > 0)
