@@ -83,6 +83,10 @@ void SaveBoard(app::Client& client) {
 
 void ShowBoard(app::Client& client) {
     SettleState& settle = client.settle;
+    for (ui::Control& fan : client.table.shanImage)
+        fan.visible = false;
+    for (ui::Control& badge : client.table.first)
+        badge.visible = false;
     std::array<SettlementRecord, 4> records;
     for (std::size_t i = 0; i < 4; ++i)
         records[i] = ReadSettlementRecord(settle.SettlementStore[i]);

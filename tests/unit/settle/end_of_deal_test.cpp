@@ -80,8 +80,11 @@ TEST_F(EndOfDeal, TheBoardIsBuiltOnceAtTheFourthRecord) {
     EXPECT_TRUE(h.client.score.State[0].rows.empty());
     EXPECT_TRUE(h.client.net.holdPlayerLeave);
     EXPECT_TRUE(h.client.net.held[0].hold);
+    h.client.table.shanImage[1].visible = h.client.table.first[0].visible = true;
     Receive(Record({8, false, 2, 300}));
     EXPECT_TRUE(h.client.score.window.visible);
+    EXPECT_FALSE(h.client.table.shanImage[1].visible);  // the fans and badges go
+    EXPECT_FALSE(h.client.table.first[0].visible);
     EXPECT_EQ(h.client.score.State[0].rows.front(), "初始：");
     EXPECT_EQ(h.client.records.DealNumber, 1);
     EXPECT_FALSE(h.client.net.holdPlayerLeave);
