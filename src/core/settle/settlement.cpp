@@ -6,6 +6,7 @@
 #include "settle/records.h"
 #include "settle/settlement_board.h"
 #include "sound/sound.h"
+#include "table/hand.h"
 #include "table/layout.h"
 #include "table/pictures.h"
 #include "text/numbers.h"
@@ -47,6 +48,8 @@ void RevealHand(app::Client& client, int p, const SettlementRecord& r) {
     for (int j = 0; j < count; ++j)
         seat.slots[static_cast<std::size_t>(j)].card =
             static_cast<rules::CardCode>(r.cards[static_cast<std::size_t>(j)]);
+    if (count >= 1)
+        table::SortAndShowPlain(client, p, count, 0);
 }
 
 void ApplyToPlayer(app::Client& client, const SettlementRecord& r, const PlayerOutcome& out) {
