@@ -3,6 +3,7 @@
 #include "app/main_loop.h"
 #include "net/connection.h"
 #include "settle/board_input.h"
+#include "table/action_buttons.h"
 #include "table/hand.h"
 #include "table/layout.h"
 
@@ -49,6 +50,8 @@ void OnMouse(Client& client, const ui::ControlRef& control, const ui::MouseEvent
     if (client.app.ended)
         return;
     if (settle::OnBoardMouse(client, control, event))
+        return;
+    if (table::OnActionButton(client, control, event))
         return;
     if (table::OnTableMouse(client, control, event))
         return;

@@ -123,5 +123,46 @@ TEST_F(Plays, ASecondPlayMessagePassShowsThePassBubble) {
     EXPECT_EQ(h.client.table.Speak[1].picture.resourceId, h.client.pictures.passBubble[0]);
 }
 
+ui::MouseEvent Click() {
+    ui::MouseEvent e;
+    e.action = ui::MouseAction::Click;
+    return e;
+}
+
+TEST_F(Plays, ThePassButtonSendsOnePassAndHidesThePlayButtons) {
+    h.Receive(Play(8, 1, 2, {4}));
+    app::OnMouse(h.client, {"MainForm", "Operation", 2}, Click());
+    app::OnMouse(h.client, {"MainForm", "Operation", 0}, Click());  // after a pass: nothing
+    h.Ticks(10 * 20);
+    const auto sent = h.socket.SentFrames();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0][15], 1);
+    EXPECT_FALSE(h.client.table.Operation[0].visible);
+    EXPECT_FALSE(h.client.table.Number.visible);
+}
+
+TEST_F(Plays, ThePlayButtonPlaysTheRaisedCards) {
+    h.Receive(Play(8, 1, 2, {4}));
+    Raise(9);
+    app::OnMouse(h.client, {"MainForm", "Operation", 0}, Click());
+    h.Ticks(1);
+    const auto sent = h.socket.SentFrames();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0][20], 14);  // the nine's id
+}
+
+TEST_F(Plays, TheStartButtonSaysReadyOnceBetweenDeals) {
+    h.client.protocol.dealInProgress = false;
+    for (int i = 0; i < 2; ++i)
+        app::OnMouse(h.client, {"MainForm", "AnNiu", 2}, Click());
+    h.Ticks(3);
+    const auto sent = h.socket.SentFrames();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0][3], 16);
+    EXPECT_EQ(sent[0][15], 1);
+    EXPECT_TRUE(h.client.table.OK[0].visible);
+    EXPECT_TRUE(h.client.buttons.startDisabled);
+}
+
 }  // namespace
 }  // namespace vantry::test
