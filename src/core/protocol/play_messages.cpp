@@ -104,22 +104,15 @@ void ActAtTimeout(app::Client& client) {
             table::BossKey(client, table::KeySource::Pic1);
     }
     if (!state.MustLead) {
-        net::GameFrame pass = net::MakeFrame(net::MessageType::LocalPlay);
-        pass[net::offset::kSeat] = rules::OwnSeatBit(state);
-        pass[net::offset::kSubCode] = 1;
-        net::SendFrame(client.net, pass);
+        table::SendPass(client);
         return;
     }
     const rules::SeatDisplay& hand = state.seats[0];
     const int count = rules::HandCount(hand);
     if (count == 0)
         return;
+    table::LowerRaisedCards(client);
     auto& images = client.table.CardImages(0);
-    for (int s = 0; s < count; ++s) {
-        const int image = hand.slots[static_cast<std::size_t>(s)].image;
-        if (image >= 0 && image < 6)
-            images[static_cast<std::size_t>(image)].top = view.handTop;
-    }
     const int last = hand.slots[static_cast<std::size_t>(count - 1)].image;
     if (last < 0 || last >= 6)
         return;

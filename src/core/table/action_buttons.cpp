@@ -15,16 +15,6 @@ namespace {
 
 constexpr int kContinuePicture = 6;  // bottom-bar list: continue, normal
 
-void LowerRaisedCards(app::Client& client) {
-    const rules::SeatDisplay& hand = client.tableState.seats[0];
-    auto& images = client.table.CardImages(0);
-    for (int s = 0; s < rules::HandCount(hand); ++s) {
-        const int image = hand.slots[static_cast<std::size_t>(s)].image;
-        if (image >= 0 && image < 6)
-            images[static_cast<std::size_t>(image)].top = client.tableView.handTop;
-    }
-}
-
 void HidePlayButtons(app::Client& client) {
     for (int i = 0; i < 3; ++i) {
         ui::Control& b = client.table.Operation[static_cast<std::size_t>(i)];
@@ -82,10 +72,7 @@ void Hint(app::Client& client) {
 void Pass(app::Client& client) {
     rules::TableState& state = client.tableState;
     sound::PlayEffect(client, sound::Effect::Pass);
-    net::GameFrame pass = net::MakeFrame(net::MessageType::LocalPlay);
-    pass[net::offset::kSeat] = rules::OwnSeatBit(state);
-    pass[net::offset::kSubCode] = 1;
-    net::SendFrame(client.net, pass);
+    SendPass(client);
     state.PlayClockOn = false;
     client.table.Time_Img.visible = client.table.Number.visible = false;
     state.MyTurn = false;

@@ -279,6 +279,16 @@ void DrawDealtHand(app::Client& client) {
     client.tableView.pointSortNext = true;
 }
 
+void LowerRaisedCards(app::Client& client) {
+    const rules::SeatDisplay& hand = client.tableState.seats[0];
+    auto& images = client.table.CardImages(0);
+    for (int s = 0; s < rules::HandCount(hand); ++s) {
+        const int image = hand.slots[static_cast<std::size_t>(s)].image;
+        if (image >= 0 && image < 6)
+            images[static_cast<std::size_t>(image)].top = client.tableView.handTop;
+    }
+}
+
 bool IsRaised(const app::Client& client, int image) {
     if (image < 0 || image >= rules::kHandSlots)
         return false;

@@ -28,6 +28,9 @@ bool IsRaised(const app::Client& client, int image);
 // Left click on a local card image: raises or lowers it.
 void ToggleCard(app::Client& client, int image);
 
+// Every raised card of the local hand back down to the hand top.
+void LowerRaisedCards(app::Client& client);
+
 // Starts the play submission with the raised cards.
 void RequestPlay(app::Client& client);
 

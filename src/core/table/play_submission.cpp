@@ -55,6 +55,13 @@ void PlaceOnTable(app::Client& client, int k, int n, const RaisedCard& played) {
 
 }  // namespace
 
+void SendPass(app::Client& client) {
+    net::GameFrame pass = net::MakeFrame(net::MessageType::LocalPlay);
+    pass[net::offset::kSeat] = rules::OwnSeatBit(client.tableState);
+    pass[net::offset::kSubCode] = 1;
+    net::SendFrame(client.net, pass);
+}
+
 void ShowIllegalPlayNotice(app::Client& client) {
     ui::Window& notice = client.ChuPai;
     const ui::Window& main = client.table.window;

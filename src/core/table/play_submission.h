@@ -10,6 +10,9 @@ namespace vantry::table {
 // shows the notice and changes nothing.
 void SubmitPlay(app::Client& client);
 
+// Queues the pass of the local player (type 7, sub-code 1).
+void SendPass(app::Client& client);
+
 // The illegal-play notice over the table window.
 void ShowIllegalPlayNotice(app::Client& client);
 
