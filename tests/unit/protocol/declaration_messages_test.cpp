@@ -71,6 +71,13 @@ class Declarations : public ::testing::Test {
         h.socket.sent.clear();
         h.sound.played.clear();
     }
+    void GiveVoice(int position, const std::string& variant, int sex, int sexCode) {
+        app::PlayerRecord& r = h.client.players.records[static_cast<std::size_t>(position)];
+        r.voiceSet = "27";
+        r.voiceVariant = variant;
+        r.sex = static_cast<std::uint8_t>(sex);
+        r.voiceSexCode = static_cast<std::uint8_t>(sexCode);
+    }
     void ClickButton(int i) { app::OnMouse(h.client, {"MainForm", "btnJiaofen", i}, Click()); }
     void Raise(int rank) {
         const rules::SeatDisplay& hand = h.client.tableState.seats[0];
@@ -199,8 +206,7 @@ TEST_F(Declarations, TheOwnDeclarationFillsThePanelButShowsNoBubbleAndPlaysNoVoi
 }
 
 TEST_F(Declarations, AnotherSeatDeclaresAndThenGivesUpTwoCards) {
-    h.client.players.records[1] = {
-        .nickname = "左家", .sex = 1, .voiceSet = "27", .voiceVariant = "10", .voiceSexCode = 3};
+    GiveVoice(1, "10", 1, 3);
     h.Receive(Broadcast(kLeft, 4));
     const ui::TableWindow& t = h.client.table;
     EXPECT_TRUE(t.Speak[1].visible);
@@ -250,8 +256,7 @@ TEST_F(Declarations, ANewBubbleHidesTheOldOneAndABubbleLastsASecond) {
 }
 
 TEST_F(Declarations, DeclaringOffersTheGiveUpWithAnEightSecondClockThatRunsOut) {
-    h.client.players.records[0] = {
-        .nickname = "本家", .sex = 0, .voiceSet = "27", .voiceVariant = "20", .voiceSexCode = 2};
+    GiveVoice(0, "20", 0, 2);
     h.Receive(Turn(kOwn, 13, 1));
     h.Ticks(30);
     ClickButton(0);
@@ -275,13 +280,40 @@ TEST_F(Declarations, DeclaringOffersTheGiveUpWithAnEightSecondClockThatRunsOut) 
 }
 
 TEST_F(Declarations, APlainDeclarationHidesEverythingAndIsSentOnce) {
-    h.Receive(Turn(kOwn, 129, 8));
-    ClickButton(0);  // 揣
+    GiveVoice(0, "30", 1, 3);
+    h.Receive(Turn(kOwn, 257, 8));
+    ClickButton(0);  // 反揣
     ClickButton(0);  // hidden now: nothing more
     h.Ticks(20 * 21);
-    EXPECT_EQ(SentCodes(), (std::vector<int>{128}));
+    EXPECT_EQ(SentCodes(), (std::vector<int>{256}));
+    EXPECT_EQ(CountPlayed("/vantry/v273013100.wav"), 1);  // its own voice, as others hear it
     EXPECT_FALSE(h.client.table.btnJiaofen[1].visible);
     EXPECT_FALSE(h.client.table.Number.visible);
+}
+
+TEST_F(Declarations, AFaceUpHandGivesUpItsCardsAndShowsTheRestAfterThem) {
+    GameFrame shown = net::MakeFrame(net::MessageType::DealStart);
+    shown[6] = kLeft;
+    shown[11] = 1;                         // a hand turned face up
+    for (std::size_t i = 0; i < 6; ++i) {  // suit, rank, tag, id
+        shown[16 + 4 * i] = 4;
+        shown[17 + 4 * i] = static_cast<std::uint8_t>(3 + i);
+        shown[19 + 4 * i] = static_cast<std::uint8_t>(60 + i);
+    }
+    h.Receive(shown);
+    h.Receive(Broadcast(kLeft, 64, {{4, 5, 62}}));
+    const rules::TableState& s = h.client.tableState;
+    EXPECT_EQ(s.RevealedCards[2].state, rules::RevealedCard::Gone);
+    EXPECT_EQ(s.RevealedCards[0].state, rules::RevealedCard::InHand);
+    const ui::TableWindow& t = h.client.table;
+    EXPECT_EQ(t.cardImage1[0].left, s.seats[1].firstOrigin.x);  // the given-up five
+    EXPECT_EQ(t.cardImage1[0].picture.resourceId, h.client.pictures.card[5 + 16 * 2]);
+    // The five cards left are redrawn from image 1 on, in record order: 3 4 6 7 8.
+    EXPECT_EQ(t.cardImage1[1].picture.resourceId, h.client.pictures.card[3 + 16 * 2]);
+    EXPECT_EQ(t.cardImage1[3].picture.resourceId, h.client.pictures.card[6 + 16 * 2]);
+    EXPECT_EQ(t.cardImage1[1].left, 50);
+    EXPECT_EQ(t.cardImage1[1].top, 250);
+    EXPECT_FALSE(t.shanImage[0].visible);
 }
 
 class Discard : public Declarations {
