@@ -23,10 +23,8 @@ namespace {
 
 using rules::DeclarationKind;
 
-constexpr int kTicksPerStep = 20;  // a step runs on the 21st tick
-constexpr int kHurrySeconds = 5;   // from here on the digits are red and tick
-constexpr int kShortestDeclareTime = 2;
-constexpr std::int16_t kDefaultDeclareTime = 8;
+constexpr int kTicksPerStep = 20;         // a step runs on the 21st tick
+constexpr int kHurrySeconds = 5;          // from here on the digits are red and tick
 constexpr std::size_t kCode = 8;          // bytes 8 and 9, high byte first
 constexpr std::size_t kSeconds = 16;      // type 2: seconds for the decision
 constexpr std::size_t kGiveUpCount = 17;  // type 3: number of cards given up
@@ -266,11 +264,7 @@ void HandleDeclarationTurn(app::Client& client, const net::GameFrame& frame) {
     state.DeclareClockOn = true;
     state.DeclareTicks = 0;
     state.DeclareTime = frame[kSeconds];
-    if (state.FastTurn)
-        state.TurnCountdown = 1;
-    else
-        state.TurnCountdown =
-            state.DeclareTime < kShortestDeclareTime ? kDefaultDeclareTime : state.DeclareTime;
+    state.TurnCountdown = state.FastTurn ? 1 : table::DeclarationSeconds(state.DeclareTime);
     table::ShowDeclarationClock(client);
     // An option set with the high bit set matches no row: no buttons, and the
     // clock still answers the turn with 不说话.

@@ -14,9 +14,7 @@
 namespace vantry::table {
 namespace {
 
-constexpr int kPassPicture = 6;          // operation list: pass, normal
-constexpr int kShortestDeclareTime = 2;  // fewer seconds than this mean the default
-constexpr std::int16_t kDefaultDeclareTime = 8;
+constexpr int kPassPicture = 6;           // operation list: pass, normal
 constexpr std::size_t kGiveUpCards = 20;  // the given-up cards start at this byte
 
 void HideDeclarationClock(app::Client& client) {
@@ -36,10 +34,7 @@ void OfferGiveUp(app::Client& client) {
     state.FollowOffer = true;
     state.DeclareClockOn = true;
     state.DeclareTicks = 0;
-    // A turn given fewer than two seconds runs for the default time, here as
-    // on the declaration turn itself, so that the choice cannot lapse at once.
-    state.TurnCountdown =
-        state.DeclareTime < kShortestDeclareTime ? kDefaultDeclareTime : state.DeclareTime;
+    state.TurnCountdown = DeclarationSeconds(state.DeclareTime);
     ShowDeclarationClock(client);
 }
 
@@ -121,6 +116,12 @@ bool OnDeclarationButton(app::Client& client, const ui::ControlRef& control,
         return true;
     DeclarationClick(client, control.index);
     return true;
+}
+
+std::int16_t DeclarationSeconds(std::int16_t declareTime) {
+    constexpr std::int16_t kShortest = 2;
+    constexpr std::int16_t kDefault = 8;
+    return declareTime < kShortest ? kDefault : declareTime;
 }
 
 void ShowDeclarationClock(app::Client& client) {

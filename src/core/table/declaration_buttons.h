@@ -14,6 +14,10 @@ namespace vantry::table {
 bool OnDeclarationButton(app::Client& client, const ui::ControlRef& control,
                          const ui::MouseEvent& event);
 
+// The seconds a declaration clock starts from: the server's time, or 8 when it
+// gives fewer than 2, so that a turn cannot lapse at once.
+std::int16_t DeclarationSeconds(std::int16_t declareTime);
+
 // The clock of a declaration turn at its fixed place, showing `TurnCountdown` in green.
 void ShowDeclarationClock(app::Client& client);
 
