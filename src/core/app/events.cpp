@@ -4,6 +4,7 @@
 #include "net/connection.h"
 #include "settle/board_input.h"
 #include "table/action_buttons.h"
+#include "table/declaration_buttons.h"
 #include "table/hand.h"
 #include "table/layout.h"
 
@@ -52,6 +53,8 @@ void OnMouse(Client& client, const ui::ControlRef& control, const ui::MouseEvent
     if (settle::OnBoardMouse(client, control, event))
         return;
     if (table::OnActionButton(client, control, event))
+        return;
+    if (table::OnDeclarationButton(client, control, event))
         return;
     if (table::OnTableMouse(client, control, event))
         return;

@@ -1,6 +1,7 @@
 #include "app/main_loop.h"
 
 #include "net/connection.h"
+#include "protocol/declaration_messages.h"
 #include "protocol/dispatcher.h"
 #include "protocol/play_messages.h"
 #include "settle/settlement.h"
@@ -15,6 +16,7 @@ using net::MessageType;
 
 constexpr int kChatFlashTicks = 8;  // 8 x 50 ms = 400 ms per picture change
 constexpr int kChatFlashChanges = 8;
+constexpr int kBubbleTicks = 20;  // 20 x 50 ms: a bubble stays one second
 
 // A type-45 frame of one of the held kinds is kept back instead of sent while
 // its hold flag is set. Returns true when the frame was captured.
@@ -142,7 +144,9 @@ void StepChatFlash(Client& client) {
 
 // The clocks below are filled in with the declaration, play, ready and link
 // handling; each runs in this place of the tick.
-void StepDeclarationClock(Client&) {}
+void StepDeclarationClock(Client& client) {
+    protocol::StepDeclarationCountdown(client);
+}
 void StepPlayClock(Client& client) {
     protocol::StepPlayCountdown(client);
 }
@@ -153,7 +157,17 @@ void StepLinkCheck(Client& client) {
     if (!client.net.linkCheck)
         client.net.linkCheckCounter = 0;
 }
-void StepSpeechBubble(Client&) {}
+// A declaration bubble stays about a second (20 ticks). Once one has been
+// shown, the tick also takes away whatever bubble stands at its position then.
+void StepSpeechBubble(Client& client) {
+    rules::TableState& state = client.tableState;
+    ++state.BubbleTicks;
+    if (state.BubbleTicks < kBubbleTicks || !state.BubbleShown)
+        return;
+    if (state.BubblePosition >= 0 && state.BubblePosition < rules::kPositions)
+        client.table.Speak[static_cast<std::size_t>(state.BubblePosition)].visible = false;
+    state.BubbleTicks = 0;
+}
 void StepReceiveWatchdog(Client&) {}
 void StepPluginPoll(Client&) {}
 
