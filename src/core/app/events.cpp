@@ -4,7 +4,9 @@
 #include "net/connection.h"
 #include "settle/board_input.h"
 #include "table/action_buttons.h"
+#include "table/bottom_bar.h"
 #include "table/hand.h"
+#include "table/hover.h"
 #include "table/layout.h"
 
 namespace vantry::app {
@@ -52,6 +54,9 @@ void OnMouse(Client& client, const ui::ControlRef& control, const ui::MouseEvent
     if (settle::OnBoardMouse(client, control, event))
         return;
     if (table::OnActionButton(client, control, event))
+        return;
+    if (table::OnBottomBarClick(client, control, event) ||
+        table::OnHoverMouse(client, control, event))
         return;
     if (table::OnTableMouse(client, control, event))
         return;
