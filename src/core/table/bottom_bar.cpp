@@ -94,6 +94,10 @@ bool OnBottomBarClick(app::Client& client, const ui::ControlRef& control,
         BottomBarClick(client, i);
         return true;
     }
+    if (control.name == "Lbchat") {
+        chat::ToggleChatHistory(client);
+        return true;
+    }
     if (control.name == "Tou") {
         if (client.protocol.loginAccepted)
             chat::AddressChatTo(client, i);

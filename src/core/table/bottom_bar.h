@@ -1,8 +1,8 @@
 #pragma once
 // Clicks on the bottom bar (send, chat, settings, hide, records, history,
-// rules, exit), on the avatars, on the quick-phrase pictures and on the close
-// strip of the illegal-play notice. The start/continue button is an action
-// button (action_buttons.h).
+// rules, exit), on the chat history switch, on the avatars, on the
+// quick-phrase pictures and on the close strip of the illegal-play notice. The start/continue
+// button is an action button (action_buttons.h).
 
 #include "app/client.h"
 #include "ui/input.h"

@@ -79,6 +79,10 @@ TEST_F(BottomBarTest, EachToggleButtonOpensItsWindowInPlaceAndClosesIt) {
         EXPECT_FALSE(c.window->visible) << c.button;
     }
     EXPECT_TRUE(h.client.Talk.topmost);
+    Click("Lbchat");  // the switch beside the chat box toggles the chat history too
+    EXPECT_TRUE(h.client.Talk.visible);
+    Click("Lbchat");
+    EXPECT_FALSE(h.client.Talk.visible);
     EXPECT_TRUE(h.client.tableView.exitWarningShown);  // a deal runs: the warning line shows
 }
 
