@@ -41,6 +41,7 @@ struct NullProcess final : platform::Process {
     bool AcquireInstanceLock() override { return true; }
     void Quit() override {}
     std::string ExecutableDir() const override { return "."; }
+    void OpenAddress(const std::string&) override {}
 };
 struct NullSound final : platform::SoundOutput {
     bool Open() override { return false; }

@@ -1,12 +1,14 @@
 #include "adapters.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QTime>
+#include <QUrl>
 
 namespace vantry::qt {
 
@@ -162,6 +164,10 @@ void QtProcess::Quit() {
 
 std::string QtProcess::ExecutableDir() const {
     return QCoreApplication::applicationDirPath().toStdString();
+}
+
+void QtProcess::OpenAddress(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
 }  // namespace vantry::qt

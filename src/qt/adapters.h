@@ -81,6 +81,7 @@ class QtProcess final : public platform::Process {
     bool AcquireInstanceLock() override;
     void Quit() override;
     std::string ExecutableDir() const override;
+    void OpenAddress(const std::string& address) override;
 
   private:
     link::InstanceLock lock_;

@@ -57,6 +57,9 @@ void Host::CreateViews() {
     add(WindowView::Kind::Tool, "Hero", client_.hero.window, nullptr, client_.hero);
     add(WindowView::Kind::Tool, "frmOtherExit", client_.otherExit.window, nullptr,
         client_.otherExit);
+    add(WindowView::Kind::Tool, "ChuPai", client_.ChuPai, nullptr, client_.ChuPai);
+    add(WindowView::Kind::Tool, "Information", client_.information.window, nullptr,
+        client_.information);
 }
 
 bool Host::Start(const std::string& argument, app::ScreenSize screen) {

@@ -20,6 +20,10 @@ WindowView::WindowView(Kind kind, std::string name, const ui::Window& model,
     setWindowFlags(kind == Kind::Main ? Qt::Window | Qt::FramelessWindowHint
                                       : Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A tool window that opens by itself (the player card on hover, the
+    // illegal-play notice) leaves the keyboard with the table.
+    if (kind == Kind::Tool)
+        setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::StrongFocus);
     surface_ = new QWidget(this);
 }

@@ -91,9 +91,11 @@ class FakeProcess final : public platform::Process {
     bool AcquireInstanceLock() override { return lockFree; }
     void Quit() override { ++quitCount; }
     std::string ExecutableDir() const override { return executableDir; }
+    void OpenAddress(const std::string& address) override { opened.push_back(address); }
     bool lockFree = true;
     std::string executableDir = "/opt/vantry/bin";  // no such folder: files beside it fail silently
     int quitCount = 0;
+    std::vector<std::string> opened;  // web addresses opened, in order
 };
 
 // One channel like the real output: a new sound replaces the one before. Every

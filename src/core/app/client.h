@@ -8,6 +8,7 @@
 #include "app/launch_params.h"
 #include "app/player_records.h"
 #include "app/startup_layout.h"
+#include "chat/chat_state.h"
 #include "net/connection_state.h"
 #include "platform/ports.h"
 #include "props/props_state.h"
@@ -76,15 +77,17 @@ struct Client {
     settle::SettleState settle;
     props::PropsState props;
     table::ButtonState buttons;
+    table::HoverState hover;
+    chat::ChatState chat;
     ui::OtherExitWindow otherExit;
     ui::InformationWindow information;
     table::TableViewState tableView;
     // Tool windows that the table hides or closes (the boss key, the exit key).
     ui::Window Talk;
-    ui::Window huifu;
+    ui::QuickPhraseWindow huifu;
     ui::Window VosSet;
     ui::Window frmExit;
-    ui::Window ChuPai;
+    ui::IllegalPlayWindow ChuPai;
 };
 
 // Ends the client: nothing runs after this, and the process leaves its event loop.

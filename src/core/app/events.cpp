@@ -4,8 +4,10 @@
 #include "net/connection.h"
 #include "settle/board_input.h"
 #include "table/action_buttons.h"
+#include "table/bottom_bar.h"
 #include "table/declaration_buttons.h"
 #include "table/hand.h"
+#include "table/hover.h"
 #include "table/layout.h"
 
 namespace vantry::app {
@@ -54,7 +56,9 @@ void OnMouse(Client& client, const ui::ControlRef& control, const ui::MouseEvent
         return;
     if (table::OnActionButton(client, control, event))
         return;
-    if (table::OnDeclarationButton(client, control, event))
+    if (table::OnDeclarationButton(client, control, event) ||
+        table::OnBottomBarClick(client, control, event) ||
+        table::OnHoverMouse(client, control, event))
         return;
     if (table::OnTableMouse(client, control, event))
         return;

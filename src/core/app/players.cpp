@@ -203,8 +203,9 @@ void ShowPlayerInformation(Client& client, int position) {
         info.window.left = static_cast<int>(std::lround(left));
         info.window.top = static_cast<int>(std::lround(top + share * main.height));
     } else {
-        // The three other seats share the width of the table in thirds.
-        info.window.left = static_cast<int>(std::lround(left + (position - 1) * main.width / 3.0));
+        // The three other seats share the width of the table in thirds, whole pixels.
+        const long third = std::lround((position - 1) * static_cast<double>(main.width)) / 3;
+        info.window.left = static_cast<int>(std::lround(left)) + static_cast<int>(third);
         info.window.top = static_cast<int>(std::lround(top + 0.11 * main.height));
     }
 

@@ -102,6 +102,8 @@ class Process {
     virtual void Quit() = 0;
     // The folder of the client's executable: the data files live beside it.
     virtual std::string ExecutableDir() const = 0;
+    // Opens a web address in the desktop's default browser.
+    virtual void OpenAddress(const std::string& address) = 0;
 };
 
 // --- Random numbers ------------------------------------------------------------

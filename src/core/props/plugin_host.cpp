@@ -16,4 +16,7 @@ void ShutDownPlugin(app::Client& client) {
     client.props.Prop_GameDllState = 0;
 }
 
+// No plugin object is held yet (see LoadPlugin), so there is nobody to tell.
+void SetBankState(app::Client& /*client*/, std::int16_t /*state*/) {}
+
 }  // namespace vantry::props

@@ -38,6 +38,12 @@ void ShowCentred(const ui::Window& main, ui::Window& board) {
     board.minimized = false;
 }
 
+void ShowRecordedDeal(app::Client& client, int n) {
+    app::classIniFile file(InfoFilePath(client));
+    LoadDealRecord(file, client.score, n, AvatarPicture);
+    ShowCentred(client.table.window, client.score.window);
+}
+
 bool OnBoardMouse(app::Client& client, const ui::ControlRef& control, const ui::MouseEvent& event) {
     if (control.window == "Score") {
         if (IsCloseButton(control) && event.action == MouseAction::Click) {
@@ -59,11 +65,8 @@ bool OnBoardMouse(app::Client& client, const ui::ControlRef& control, const ui::
     } else if (IsHeroList(control) && event.action == MouseAction::DoubleClick) {
         if (event.row >= 0)
             SelectHeroRow(hero, event.row, hero.Num.topRow);
-        if (hero.Num.selectedRow >= 0) {
-            app::classIniFile file(InfoFilePath(client));
-            LoadDealRecord(file, client.score, hero.Num.selectedRow + 1, AvatarPicture);
-        }
-        ShowCentred(client.table.window, client.score.window);
+        // With no row selected the board is shown as it is.
+        ShowRecordedDeal(client, hero.Num.selectedRow + 1);
     }
     return true;
 }

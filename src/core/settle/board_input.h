@@ -15,4 +15,8 @@ bool OnBoardMouse(app::Client& client, const ui::ControlRef& control, const ui::
 // Centres a tool window on the table window, shows it and brings it to the front.
 void ShowCentred(const ui::Window& main, ui::Window& board);
 
+// Fills the settlement board with deal n from the info file (deal 0 leaves it
+// as it is), then centres and shows it.
+void ShowRecordedDeal(app::Client& client, int n);
+
 }  // namespace vantry::settle

@@ -113,6 +113,12 @@ void OperationClick(app::Client& client, int i) {
                 SortAndShowPlain(client, 0, rules::HandCount(state.seats[0]), 0);
             }
             return;
+        case 4:
+            if (client.protocol.dealInProgress)
+                ShowPreviousTrick(client);
+            return;
+        case 5:
+            return LowerRaisedCards(client);
         default:
             return;
     }
@@ -129,7 +135,8 @@ bool OnActionButton(app::Client& client, const ui::ControlRef& control,
         StartOrContinue(client);
         return true;
     }
-    if (control.name == "Operation" && control.index >= 0 && control.index <= 3) {
+    if (control.name == "Operation" && control.index >= 0 &&
+        control.index < static_cast<int>(client.table.Operation.size())) {
         OperationClick(client, control.index);
         return true;
     }

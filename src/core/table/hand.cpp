@@ -140,7 +140,18 @@ void HideWindows(app::Client& client, std::initializer_list<ui::Window*> windows
         w->visible = false;
 }
 
-void ShowExitConfirmation(app::Client& client) {
+void ShowChatHistory(app::Client& client) {
+    ui::Window& talk = client.Talk;
+    const ui::Window& table = client.table.window;
+    talk.topmost = true;
+    talk.visible = true;
+    talk.left = static_cast<int>(0.3 * table.width);
+    talk.top = static_cast<int>(0.66 * table.height);
+}
+
+}  // namespace
+
+void ToggleExitConfirmation(app::Client& client) {
     ui::Window& exit = client.frmExit;
     if (exit.visible) {
         exit.visible = false;
@@ -152,17 +163,6 @@ void ShowExitConfirmation(app::Client& client) {
     client.tableView.exitWarningShown = client.protocol.dealInProgress;
     exit.visible = true;
 }
-
-void ShowChatHistory(app::Client& client) {
-    ui::Window& talk = client.Talk;
-    const ui::Window& table = client.table.window;
-    talk.topmost = true;
-    talk.visible = true;
-    talk.left = static_cast<int>(0.3 * table.width);
-    talk.top = static_cast<int>(0.66 * table.height);
-}
-
-}  // namespace
 
 bool SetCardPicture(app::Client& client, int position, int image, int pictureCode) {
     const int low = pictureCode & 0x0F;
@@ -376,7 +376,7 @@ bool OnTableKey(app::Client& client, const ui::ControlRef& focus, const ui::KeyE
     if (focus.name == "Pic1") {
         switch (event.keyCode) {
             case kEscape:
-                ShowExitConfirmation(client);
+                ToggleExitConfirmation(client);
                 break;
             case kF1:
                 BossKey(client, KeySource::Pic1);

@@ -40,6 +40,10 @@ enum class KeySource { Pic1, Pic2, Pic3, Window, ChatBox };
 // The boss key: the table goes out of sight at once.
 void BossKey(app::Client& client, KeySource source);
 
+// Shows the exit confirmation centred over the table, its warning line only
+// while a deal runs; hides it when it is shown.
+void ToggleExitConfirmation(app::Client& client);
+
 // Input on the table. Return true when the event was the table's.
 bool OnTableMouse(app::Client& client, const ui::ControlRef& control, const ui::MouseEvent& event);
 bool OnTableKey(app::Client& client, const ui::ControlRef& focus, const ui::KeyEvent& event);
