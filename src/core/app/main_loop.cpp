@@ -1,6 +1,7 @@
 #include "app/main_loop.h"
 
 #include "net/connection.h"
+#include "net/link.h"
 #include "protocol/dispatcher.h"
 #include "protocol/play_messages.h"
 #include "settle/settlement.h"
@@ -76,7 +77,7 @@ void StepTransmit(Client& client) {
     if (ring.pending) {
         if (ring.Queued() < kFrameSize) {
             ring.pending = false;
-        } else if (client.ports.socket.State() == platform::SocketState::Connected) {
+        } else if (net::ReadyForGameFrames(client)) {
             const GameFrame frame = ring.Take();
             if (!CaptureHeldFrame(client.net, frame)) {
                 client.ports.socket.Send(frame.bytes);
@@ -104,8 +105,10 @@ void StepReceive(Client& client) {
         ring.counter = 0;
         return;
     }
-    StepReceiveWatchdog(client);
+    if (StepReceiveWatchdog(client))
+        return;  // the table was given up: nothing of the lost connection is handled
     if (ring.HasFrame()) {
+        client.net.receiveWatchdog = 0;
         GameFrame frame = ring.Take();
         if (frame.Is(MessageType::PlayerLeave) && client.net.holdPlayerLeave) {
             ring.Untake();
@@ -150,11 +153,12 @@ void StepReadyClock(Client& client) {
     settle::StepReadyCountdown(client);
 }
 void StepLinkCheck(Client& client) {
-    if (!client.net.linkCheck)
-        client.net.linkCheckCounter = 0;
+    net::StepLinkCheck(client);
 }
 void StepSpeechBubble(Client&) {}
-void StepReceiveWatchdog(Client&) {}
+bool StepReceiveWatchdog(Client& client) {
+    return net::StepReceiveWatchdog(client);
+}
 void StepPluginPoll(Client&) {}
 
 }  // namespace vantry::app
