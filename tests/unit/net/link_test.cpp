@@ -120,9 +120,10 @@ TEST_F(Link, TheReconnectFrameIsTheLoginFrameWithTheDealKeyAndLinkToken) {
               (Bytes{0x80, 0xFF, 0x02, 0x01}));
     EXPECT_EQ(reconnect[260], 0x12);
     EXPECT_EQ(reconnect[261], 0x34);
-    for (std::size_t i = 0; i < net::kFrameSize; ++i) {
-        if (i != 3 && i != 260 && i != 261 && i < 268)
+    for (std::size_t i = 0; i < 260; ++i) {
+        if (i != 3) {
             EXPECT_EQ(reconnect[i], login[i]) << "byte " << i;
+        }
     }
     EXPECT_TRUE(h.client.net.linkCheck);
 
@@ -197,8 +198,8 @@ TEST(LinkThroughProxy, AProxyAttemptStartsFromEmptyRingsAndSendsTheReconnectFram
     EXPECT_EQ(h.client.net.receive.write, 0u);
     EXPECT_EQ(h.socket.sent, (Bytes{5, 2, 0, 2}));
 
-    h.socket.sent.clear();
     h.Arrive(Bytes{5, 0});
+    h.socket.sent.clear();  // the connect request
     h.Arrive(Bytes{5, 0, 0, 1, 127, 0, 0, 1, 0x9C, 0x40});
     const auto sent = h.socket.SentFrames();
     ASSERT_EQ(sent.size(), 1u);
