@@ -13,6 +13,7 @@ import os
 import re
 import socket
 import subprocess
+import sys
 import threading
 import time
 import unittest
@@ -182,7 +183,7 @@ class Reconnection(unittest.TestCase):
         # countdowns act for the player, so the deals run without input.
         self.server = subprocess.Popen(
             [os.path.join(harness.BIN, "vantry-server"), "--port", str(self.port),
-             "--turn-time", "2", "--grace", "2", "--bot-delay", "200", "--ready-time", "4",
+             "--turn-time", "2", "--grace", "2", "--bot-delay", "50", "--ready-time", "3",
              "--seed", "11", "--verbose"],
             stdout=self.log, stderr=subprocess.STDOUT)
         self.addCleanup(self.stop_server)
@@ -225,6 +226,7 @@ class Reconnection(unittest.TestCase):
 
     def test_a_connection_cut_in_the_middle_of_a_deal_is_reconnected_and_the_deal_goes_on(self):
         lobby = self.start_client()
+        started = time.monotonic()
         relay = self.relay
 
         self.wait(lobby, relay.cut.is_set, 30, "the cut in the middle of a deal")
@@ -252,6 +254,8 @@ class Reconnection(unittest.TestCase):
         self.wait(lobby, lambda: lobby.count(0x467) > deal_starts_before, 20,
                   "the client to see the next deal start")
         self.assertEqual(len(relay.connections), 2, "one reconnection was enough")
+        print("cut, reconnection, settlement and next deal in %.1f s"
+              % (time.monotonic() - started), file=sys.stderr)
         log = self.server_log()
         self.assertIsNone(re.search(r"malformed|reconnection refused", log, re.I))
         self.assertEqual(sum(f[3] == 28 for f in first.up + second.up), 1)
