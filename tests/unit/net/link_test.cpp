@@ -126,6 +126,7 @@ TEST_F(Link, TheReconnectFrameIsTheLoginFrameWithTheDealKeyAndLinkToken) {
         }
     }
     EXPECT_TRUE(h.client.net.linkCheck);
+    EXPECT_TRUE(h.client.net.loginSent);
 
     // Connected at the next retry tick: the cycle ends; the server's answer follows.
     h.timers.Advance(3000);
@@ -133,6 +134,7 @@ TEST_F(Link, TheReconnectFrameIsTheLoginFrameWithTheDealKeyAndLinkToken) {
     EXPECT_EQ(h.socket.connectCount, 2);
     h.Receive(ReconnectResult(1));
     EXPECT_TRUE(h.client.protocol.loginAccepted);
+    EXPECT_FALSE(h.client.net.loginSent);
     EXPECT_EQ(Line(h.client.table.Sysmsg[0]), "正在重连服务器，请等待...！");
 }
 
