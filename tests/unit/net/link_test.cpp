@@ -8,6 +8,7 @@
 #include "fakes.h"
 #include "net/leave.h"
 #include "net/link.h"
+#include "shell/reset_table.h"
 
 namespace vantry::test {
 namespace {
@@ -277,6 +278,40 @@ TEST_F(Link, ALaterLossAfterAReconnectionStartsAFreshCycle) {
     EXPECT_EQ(h.client.net.reconnect.attempts, 0);
     h.timers.Advance(3000);
     EXPECT_EQ(h.socket.connectCount, 3);
+}
+
+TEST_F(Link, ResettingTheTableEmptiesItAndStopsTheConnectionWorkButKeepsTheRightToReconnect) {
+    ui::TableWindow& t = h.client.table;
+    t.Nid[1].caption = "西风";
+    t.OK[2].visible = t.btnJiaofen[0].visible = t.Speak[3].visible = true;
+    t.Imgwealth.visible = t.lbwealth.visible = true;
+    h.client.players.records[1].nickname = "西风";
+    h.client.players.seatedCount = 4;
+    h.client.records.DealNumber = 3;
+    h.client.score.window.visible = h.client.hero.window.visible = true;
+    h.client.otherExit.window.visible = h.client.frmExit.visible = true;
+    h.client.protocol.dealInProgress = true;
+
+    shell::ResetTable(h.client);
+    EXPECT_EQ(h.socket.state, SocketState::Closed);
+    EXPECT_FALSE(h.client.app.mainLoopOn);
+    EXPECT_FALSE(h.timers.IsRunning(TimerId::KeepAlive));
+    EXPECT_FALSE(h.client.net.linkCheck);
+    EXPECT_FALSE(h.client.protocol.dealInProgress);
+    EXPECT_TRUE(t.Nid[1].caption.empty());
+    EXPECT_TRUE(h.client.players.records[1].nickname.empty());
+    EXPECT_TRUE(h.client.tableState.seats[0].name.empty());
+    EXPECT_EQ(h.client.tableState.seats[0].seatBit, 0);
+    EXPECT_FALSE(t.OK[2].visible || t.btnJiaofen[0].visible || t.Speak[3].visible);
+    EXPECT_FALSE(t.Imgwealth.visible || t.lbwealth.visible);
+    EXPECT_EQ(h.client.players.seatedCount, 0);
+    EXPECT_EQ(h.client.records.DealNumber, 0);
+    EXPECT_FALSE(h.client.score.window.visible || h.client.hero.window.visible);
+    EXPECT_FALSE(h.client.otherExit.window.visible || h.client.frmExit.visible);
+    EXPECT_TRUE(t.Sysmsg[0].rows.empty() && t.Sysmsg[1].rows.empty());
+    EXPECT_TRUE(t.window.minimized);
+    EXPECT_TRUE(h.client.buttons.startNotPressed);
+    EXPECT_TRUE(h.client.protocol.reconnectAllowed);
 }
 
 }  // namespace
