@@ -5,6 +5,7 @@
 #include "net/link.h"
 #include "settle/board_input.h"
 #include "table/action_buttons.h"
+#include "table/declaration_buttons.h"
 #include "table/hand.h"
 #include "table/layout.h"
 
@@ -59,6 +60,8 @@ void OnMouse(Client& client, const ui::ControlRef& control, const ui::MouseEvent
     if (settle::OnBoardMouse(client, control, event))
         return;
     if (table::OnActionButton(client, control, event))
+        return;
+    if (table::OnDeclarationButton(client, control, event))
         return;
     if (table::OnTableMouse(client, control, event))
         return;

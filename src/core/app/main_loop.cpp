@@ -2,6 +2,7 @@
 
 #include "net/connection.h"
 #include "net/link.h"
+#include "protocol/declaration_messages.h"
 #include "protocol/dispatcher.h"
 #include "protocol/play_messages.h"
 #include "settle/settlement.h"
@@ -16,6 +17,7 @@ using net::MessageType;
 
 constexpr int kChatFlashTicks = 8;  // 8 x 50 ms = 400 ms per picture change
 constexpr int kChatFlashChanges = 8;
+constexpr int kBubbleTicks = 20;  // 20 x 50 ms: a bubble stays one second
 
 // A type-45 frame of one of the held kinds is kept back instead of sent while
 // its hold flag is set. Returns true when the frame was captured.
@@ -145,7 +147,9 @@ void StepChatFlash(Client& client) {
 
 // The clocks below are filled in with the declaration, play, ready and link
 // handling; each runs in this place of the tick.
-void StepDeclarationClock(Client&) {}
+void StepDeclarationClock(Client& client) {
+    protocol::StepDeclarationCountdown(client);
+}
 void StepPlayClock(Client& client) {
     protocol::StepPlayCountdown(client);
 }
@@ -155,7 +159,17 @@ void StepReadyClock(Client& client) {
 void StepLinkCheck(Client& client) {
     net::StepLinkCheck(client);
 }
-void StepSpeechBubble(Client&) {}
+// A declaration bubble stays about a second (20 ticks). Once one has been
+// shown, the tick also takes away whatever bubble stands at its position then.
+void StepSpeechBubble(Client& client) {
+    rules::TableState& state = client.tableState;
+    ++state.BubbleTicks;
+    if (state.BubbleTicks < kBubbleTicks || !state.BubbleShown)
+        return;
+    if (state.BubblePosition >= 0 && state.BubblePosition < rules::kPositions)
+        client.table.Speak[static_cast<std::size_t>(state.BubblePosition)].visible = false;
+    state.BubbleTicks = 0;
+}
 bool StepReceiveWatchdog(Client& client) {
     return net::StepReceiveWatchdog(client);
 }

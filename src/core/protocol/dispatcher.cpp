@@ -18,9 +18,9 @@ void DispatchFrame(app::Client& client, net::GameFrame& frame) {
         case MessageType::DealStart:
             return HandleDealStart(client, frame);
         case MessageType::Options:
-            return HandleOptions(client, frame);
+            return HandleDeclarationTurn(client, frame);
         case MessageType::Declaration:
-            return HandleDeclaration(client, frame);
+            return HandleDeclarationBroadcast(client, frame);
         case MessageType::Play:
             return HandlePlay(client, frame);
         case MessageType::Settlement:

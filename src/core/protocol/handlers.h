@@ -11,10 +11,10 @@ namespace vantry::protocol {
 void HandleLoginResult(app::Client& client, const net::GameFrame& frame);      // 18
 void HandleReconnectResult(app::Client& client, const net::GameFrame& frame);  // 29
 // The deal.
-void HandleDealStart(app::Client& client, const net::GameFrame& frame);    // 1
-void HandleOptions(app::Client& client, const net::GameFrame& frame);      // 2
-void HandleDeclaration(app::Client& client, const net::GameFrame& frame);  // 3
-void HandlePlay(app::Client& client, const net::GameFrame& frame);         // 6
+void HandleDealStart(app::Client& client, const net::GameFrame& frame);             // 1
+void HandleDeclarationTurn(app::Client& client, const net::GameFrame& frame);       // 2
+void HandleDeclarationBroadcast(app::Client& client, const net::GameFrame& frame);  // 3
+void HandlePlay(app::Client& client, const net::GameFrame& frame);                  // 6
 // The end of the deal.
 void HandleSettlementRecord(app::Client& client, const net::GameFrame& frame);  // 9
 void HandleTableStatus(app::Client& client, const net::GameFrame& frame);       // 16

@@ -6,8 +6,6 @@
 
 namespace vantry::protocol {
 
-void HandleOptions(app::Client&, const net::GameFrame&) {}
-void HandleDeclaration(app::Client&, const net::GameFrame&) {}
 void HandleChat(app::Client&, const net::GameFrame&) {}
 void HandlePluginFrame(app::Client&, const net::GameFrame&) {}
 
