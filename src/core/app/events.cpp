@@ -2,6 +2,7 @@
 
 #include "app/main_loop.h"
 #include "net/connection.h"
+#include "net/link.h"
 #include "settle/board_input.h"
 #include "table/action_buttons.h"
 #include "table/bottom_bar.h"
@@ -18,6 +19,12 @@ void OnTimer(Client& client, platform::TimerId id) {
     switch (id) {
         case platform::TimerId::Bong:
             TimerBongTick(client);
+            break;
+        case platform::TimerId::KeepAlive:
+            net::OnKeepAliveTimer(client);
+            break;
+        case platform::TimerId::ReconnectRetry:
+            net::OnReconnectRetryTimer(client);
             break;
         case platform::TimerId::Shuffle:
             table::OnShuffleTimer(client);

@@ -1,6 +1,7 @@
 #include "app/main_loop.h"
 
 #include "net/connection.h"
+#include "net/link.h"
 #include "protocol/declaration_messages.h"
 #include "protocol/dispatcher.h"
 #include "protocol/play_messages.h"
@@ -78,7 +79,7 @@ void StepTransmit(Client& client) {
     if (ring.pending) {
         if (ring.Queued() < kFrameSize) {
             ring.pending = false;
-        } else if (client.ports.socket.State() == platform::SocketState::Connected) {
+        } else if (net::ReadyForGameFrames(client)) {
             const GameFrame frame = ring.Take();
             if (!CaptureHeldFrame(client.net, frame)) {
                 client.ports.socket.Send(frame.bytes);
@@ -106,8 +107,10 @@ void StepReceive(Client& client) {
         ring.counter = 0;
         return;
     }
-    StepReceiveWatchdog(client);
+    if (StepReceiveWatchdog(client))
+        return;  // the table was given up: nothing of the lost connection is handled
     if (ring.HasFrame()) {
+        client.net.receiveWatchdog = 0;
         GameFrame frame = ring.Take();
         if (frame.Is(MessageType::PlayerLeave) && client.net.holdPlayerLeave) {
             ring.Untake();
@@ -154,8 +157,7 @@ void StepReadyClock(Client& client) {
     settle::StepReadyCountdown(client);
 }
 void StepLinkCheck(Client& client) {
-    if (!client.net.linkCheck)
-        client.net.linkCheckCounter = 0;
+    net::StepLinkCheck(client);
 }
 // A declaration bubble stays about a second (20 ticks). Once one has been
 // shown, the tick also takes away whatever bubble stands at its position then.
@@ -168,7 +170,9 @@ void StepSpeechBubble(Client& client) {
         client.table.Speak[static_cast<std::size_t>(state.BubblePosition)].visible = false;
     state.BubbleTicks = 0;
 }
-void StepReceiveWatchdog(Client&) {}
+bool StepReceiveWatchdog(Client& client) {
+    return net::StepReceiveWatchdog(client);
+}
 void StepPluginPoll(Client&) {}
 
 }  // namespace vantry::app

@@ -11,7 +11,8 @@ void TimerBongTick(Client& client);
 void AdvancePacingCounters(Client& client);
 void StepTransmit(Client& client);
 void StepReceive(Client& client);
-void StepReceiveWatchdog(Client& client);
+// True when the watchdog gave the table up.
+bool StepReceiveWatchdog(Client& client);
 void StepChatFlash(Client& client);
 void StepDeclarationClock(Client& client);
 void StepPlayClock(Client& client);

@@ -33,6 +33,12 @@ void StepLoginPoll(app::Client& client) {
     net.loginPollCounter = 0;
 }
 
+bool ReadyForGameFrames(const app::Client& client) {
+    const ConnectionState& net = client.net;
+    return client.ports.socket.State() == SocketState::Connected && !net.loginPending &&
+           net.toReceiveRing;
+}
+
 void OnBytesArrived(app::Client& client, std::span<const std::uint8_t> bytes) {
     if (client.app.ended)
         return;

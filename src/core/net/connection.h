@@ -15,6 +15,10 @@ void ConnectDirect(app::Client& client);
 // tells the lobby every 4 ticks, and writes the login frame once connected.
 void StepLoginPoll(app::Client& client);
 
+// Game frames may be written: the socket is connected, the login (or
+// reconnect) frame has gone out first and no proxy handshake is running.
+bool ReadyForGameFrames(const app::Client& client);
+
 // The socket's data-arrival event: append to the receive ring.
 void OnBytesArrived(app::Client& client, std::span<const std::uint8_t> bytes);
 

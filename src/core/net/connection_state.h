@@ -28,6 +28,16 @@ struct HeldFrame {
     bool hold = false;  // the next matching frame is captured instead of sent
 };
 
+// The automatic reconnection after the link to the server was lost: one
+// attempt on every tick of its 3000 ms retry timer, at most 21 of them.
+inline constexpr int kReconnectAttempts = 21;
+inline constexpr int kReconnectRetryMs = 3000;
+
+struct ReconnectCycle {
+    bool running = false;
+    int attempts = 0;
+};
+
 // The two captured kinds of type-45 frames, by bytes 8-9 (big-endian) / 8.
 inline constexpr std::array<std::uint16_t, 2> kHeldFrameKinds = {129, 386};
 
@@ -46,6 +56,8 @@ struct ConnectionState {
     bool linkCheck = false;
     int linkCheckCounter = 0;
     bool toReceiveRing = true;  // data path: false while the proxy handshake runs
+    int receiveWatchdog = 0;    // receive steps without a frame during a deal
+    ReconnectCycle reconnect;
 
     ProxyRing proxyRing;  // the proxy's replies; emptied before every message we send
     ProxyState proxyState = ProxyState::Idle;

@@ -1,5 +1,6 @@
 #include "net/leave.h"
 
+#include "net/link.h"
 #include "rules/table_state.h"
 #include "table/layout.h"
 
@@ -20,6 +21,8 @@ void LeaveTable(app::Client& client) {
     client.tableState.PlayClockOn = false;
     client.settle.ready.on = false;
 
+    // Whoever leaves the table does not want to be put back at it.
+    EndReconnectCycle(client);
     app::StopMainLoop(client);
     client.ports.timers.Stop(platform::TimerId::KeepAlive);
     if (client.ports.socket.State() == platform::SocketState::Connected)

@@ -44,6 +44,9 @@ struct ReceiveRing {
     // Puts the frame just taken back, so that it is first in the ring again.
     void Untake() { read = (read + kRingSize - kFrameSize) % kRingSize; }
     void ResetIndices() { read = write = 0; }
+    // Forgets the bytes of a frame that never arrived whole, so that the next
+    // connection's first frame starts on a frame boundary.
+    void DropPartialFrame() { write = (read + Waiting() / kFrameSize * kFrameSize) % kRingSize; }
 };
 
 inline constexpr std::size_t kProxyRingSize = 1024;

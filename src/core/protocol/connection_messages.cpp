@@ -78,6 +78,9 @@ void HandleReconnectResult(app::Client& client, const net::GameFrame& frame) {
     if (frame[net::offset::kSubCode] == kAccepted) {
         client.protocol.loginAccepted = true;
         client.protocol.reconnected = true;
+        // The reconnect frame has had its answer: the lobby may close the
+        // table again instead of being told that a login is awaited.
+        client.net.loginSent = false;
         client.table.Sysmsg[1].rows.clear();
         ui::TableWindow::SetLine(client.table.Sysmsg[0], "正在重连服务器，请等待...！");
     } else {

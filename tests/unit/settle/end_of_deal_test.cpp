@@ -57,6 +57,8 @@ class EndOfDeal : public ::testing::Test {
             h.client.players.records[p].coins = 1000;
             h.client.players.joinTable[p] = {names[p], std::to_string(p)};
         }
+        // The deal that ends here stopped the keep-alive when it started.
+        h.timers.Stop(platform::TimerId::KeepAlive);
         h.socket.sent.clear();
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
