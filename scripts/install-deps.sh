@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format clang-14 libclang-rt-14-dev
   python3
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick xdotool
   microsocks dante-server
   fonts-noto-cjk libgif-dev
   sox espeak-ng

@@ -19,9 +19,23 @@ cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j2
 
-echo "== fuzzing the frame path for a minute"
+echo "== fuzzing the frame path and the dispatcher of a seated client"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
+fuzz_seconds="${VANTRY_FUZZ_SECONDS:-45}"
+export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1
+# Runs one target for the given time; on a finding the whole report is shown.
+fuzz() {
+  local name="$1"
+  shift
+  if ! "build-fuzz/bin/$name" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
+    -artifact_prefix=build-fuzz/ "$@" >"build-fuzz/$name.log" 2>&1; then
+    cat "build-fuzz/$name.log"
+    return 1
+  fi
+  tail -n 2 "build-fuzz/$name.log"
+}
 mkdir -p build-fuzz/corpus
-build-fuzz/bin/frame_fuzz -max_total_time="${VANTRY_FUZZ_SECONDS:-60}" -print_final_stats=0 \
-  build-fuzz/corpus 2>&1 | tail -n 3
+fuzz frame_fuzz build-fuzz/corpus
+build-fuzz/bin/dispatch_fuzz_seeds build-fuzz/corpus-dispatch
+fuzz dispatch_fuzz -max_len=2740 build-fuzz/corpus-dispatch
