@@ -6,11 +6,7 @@
 
 namespace vantry::net {
 
-void LeaveTable(app::Client& client) {
-    GameFrame leave = MakeFrame(MessageType::TableStatus);
-    leave[offset::kSeat] = rules::OwnSeatBit(client.tableState);
-    leave[offset::kSubCode] = 0;
-
+void StopConnectionWork(app::Client& client) {
     ConnectionState& net = client.net;
     net.transmit.pending = false;
     net.receive.dataSeen = false;
@@ -20,11 +16,20 @@ void LeaveTable(app::Client& client) {
     net.linkCheckCounter = 0;
     client.tableState.PlayClockOn = false;
     client.settle.ready.on = false;
-
-    // Whoever leaves the table does not want to be put back at it.
+    // Whoever leaves the table does not want to be put back at it, and a
+    // reconnection still under way would close the next connection the lobby
+    // asks for.
     EndReconnectCycle(client);
     app::StopMainLoop(client);
     client.ports.timers.Stop(platform::TimerId::KeepAlive);
+}
+
+void LeaveTable(app::Client& client) {
+    GameFrame leave = MakeFrame(MessageType::TableStatus);
+    leave[offset::kSeat] = rules::OwnSeatBit(client.tableState);
+    leave[offset::kSubCode] = 0;
+
+    StopConnectionWork(client);
     if (client.ports.socket.State() == platform::SocketState::Connected)
         client.ports.socket.Send(leave.bytes);
     client.ports.timers.PumpWait(client.protocol.reconnected ? 0.8 : 0.4);

@@ -1,6 +1,6 @@
 #include "shell/reset_table.h"
 
-#include "net/link.h"
+#include "net/leave.h"
 #include "props/plugin_host.h"
 #include "settle/board_input.h"
 #include "settle/records.h"
@@ -11,32 +11,19 @@ namespace {
 
 constexpr int kStartPicture = 4;  // bottom-bar list: the start button, normal
 
-void StopConnectionWork(app::Client& client) {
-    net::ConnectionState& net = client.net;
+void StopTableWork(app::Client& client) {
     client.protocol.dealInProgress = false;
     client.buttons.startDisabled = true;
-    net.transmit.pending = false;
-    net.receive.dataSeen = false;
-    net.loginPending = false;
-    client.chatFlash.on = false;
-    net.linkCheck = false;
-    net.linkCheckCounter = 0;
-    net.receiveWatchdog = 0;
-    client.tableState.PlayClockOn = false;
-    client.settle.ready.on = false;
+    net::StopConnectionWork(client);
+    client.net.receiveWatchdog = 0;
     client.tableState.BubbleShown = false;
-    // A reconnection still under way would close the next connection the
-    // lobby asks for.
-    net::EndReconnectCycle(client);
-    app::StopMainLoop(client);
-    client.ports.timers.Stop(platform::TimerId::KeepAlive);
     for (ui::Control& line : client.table.Sysmsg)
         line.rows.clear();
     // The socket is aborted, not shut down gracefully: it reports closed at
     // once, so there is nothing to wait for.
     client.ports.socket.Close();
-    net.loginSent = false;
-    net.holdPlayerLeave = false;
+    client.net.loginSent = false;
+    client.net.holdPlayerLeave = false;
 }
 
 void EmptySeats(app::Client& client) {
@@ -60,7 +47,7 @@ void EmptySeats(app::Client& client) {
 }  // namespace
 
 void ResetTable(app::Client& client) {
-    StopConnectionWork(client);
+    StopTableWork(client);
     EmptySeats(client);
     if (client.props.Prop_GameDllState > 0)
         props::ShutDownPlugin(client);
