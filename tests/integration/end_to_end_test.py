@@ -4,7 +4,6 @@ client's own countdowns drive the deals."""
 
 import os
 import re
-import subprocess
 import time
 import unittest
 
@@ -19,28 +18,17 @@ class PracticeGame(unittest.TestCase):
         self.info_file = os.path.join(harness.BIN, "info.qv")
         if os.path.exists(self.info_file):
             os.remove(self.info_file)
-        self.port = harness.free_port()
-        self.log_path = os.path.join(os.environ.get("TMPDIR", "/tmp"),
-                                     "vantry-e2e-%d.log" % self.port)
-        self.log = open(self.log_path, "w")
         # Ready time above the client's 12-second countdown: each next deal
         # starts because the client asked for it. The server waits two seconds
         # past the turn, so the client's own countdown acts for the player.
-        self.server = subprocess.Popen(
-            [os.path.join(harness.BIN, "vantry-server"), "--port", str(self.port),
-             "--turn-time", "2", "--grace", "2", "--bot-delay", "20", "--ready-time", "30",
-             "--seed", "11", "--verbose"],
-            stdout=self.log, stderr=subprocess.STDOUT)
-        self.addCleanup(self.stop_server)
-
-    def stop_server(self):
-        self.server.kill()
-        self.server.wait()
-        self.log.close()
+        self.server = harness.PracticeServer(
+            "e2e", "--turn-time", "2", "--grace", "2", "--bot-delay", "20", "--ready-time", "30",
+            "--seed", "11")
+        self.addCleanup(self.server.stop)
+        self.port = self.server.port
 
     def server_log(self):
-        with open(self.log_path, encoding="utf-8", errors="replace") as f:
-            return f.read()
+        return self.server.log()
 
     def test_three_deals_are_settled_and_continued_without_input(self):
         title = harness.unique_title("e2e lobby")

@@ -27,6 +27,29 @@ def free_port():
     raise RuntimeError("no free port")
 
 
+class PracticeServer:
+    """vantry-server on a free loopback port, its verbose log in a file."""
+
+    def __init__(self, name, *options):
+        self.port = free_port()
+        self.log_path = os.path.join(os.environ.get("TMPDIR", "/tmp"),
+                                     "vantry-%s-%d.log" % (name, self.port))
+        self._log = open(self.log_path, "w")
+        self._process = subprocess.Popen(
+            [os.path.join(BIN, "vantry-server"), "--port", str(self.port), *options,
+             "--verbose"],
+            stdout=self._log, stderr=subprocess.STDOUT)
+
+    def stop(self):
+        self._process.kill()
+        self._process.wait()
+        self._log.close()
+
+    def log(self):
+        with open(self.log_path, encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+
 def unique_title(what):
     return "itest %s %d %d" % (what, os.getpid(), random.randint(0, 1 << 30))
 

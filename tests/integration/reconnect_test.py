@@ -12,7 +12,6 @@ threw away the broken frame and kept its frames in step."""
 import os
 import re
 import socket
-import subprocess
 import sys
 import threading
 import time
@@ -175,29 +174,18 @@ class CuttingRelay:
 
 class Reconnection(unittest.TestCase):
     def setUp(self):
-        self.port = harness.free_port()
-        self.log_path = os.path.join(os.environ.get("TMPDIR", "/tmp"),
-                                     "vantry-reconnect-%d.log" % self.port)
-        self.log = open(self.log_path, "w")
         # Short turns and a short wait before each deal: the client's own
         # countdowns act for the player, so the deals run without input.
-        self.server = subprocess.Popen(
-            [os.path.join(harness.BIN, "vantry-server"), "--port", str(self.port),
-             "--turn-time", "2", "--grace", "2", "--bot-delay", "50", "--ready-time", "3",
-             "--seed", "11", "--verbose"],
-            stdout=self.log, stderr=subprocess.STDOUT)
-        self.addCleanup(self.stop_server)
+        self.server = harness.PracticeServer(
+            "reconnect", "--turn-time", "2", "--grace", "2", "--bot-delay", "50", "--ready-time", "3",
+            "--seed", "11")
+        self.addCleanup(self.server.stop)
+        self.port = self.server.port
         self.relay = CuttingRelay(self.port)
         self.addCleanup(self.relay.stop)
 
-    def stop_server(self):
-        self.server.kill()
-        self.server.wait()
-        self.log.close()
-
     def server_log(self):
-        with open(self.log_path, encoding="utf-8", errors="replace") as f:
-            return f.read()
+        return self.server.log()
 
     def start_client(self):
         """The lobby and its client; waits for another test's client to end first."""
