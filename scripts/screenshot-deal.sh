@@ -8,7 +8,7 @@ bin="${VANTRY_BIN:-build/bin}"
 mkdir -p out
 port=$((20000 + RANDOM % 10000))
 rm -f "$bin/info.qv"
-"$bin/vantry-server" --port "$port" --turn-time 2 --grace 0 --bot-delay 200 --ready-time 60 --max-deals 1 \
+"$bin/vantry-server" --port "$port" --turn-time 6 --grace 0 --bot-delay 300 --ready-time 2 --max-deals 1 \
   --seed 11 >/dev/null 2>&1 &
 server=$!
 trap 'kill "$server" 2>/dev/null || true' EXIT
@@ -16,7 +16,7 @@ sleep 0.5
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
   log=\$(mktemp)
   '$bin/vantry-lobby' --headless --port $port --title 'Screenshot Lobby' --caption 'Vantry' >\"\$log\" 2>&1 &
-  sleep 8
+  sleep 7
   import -window root out/deal-table.png
   # The first deal is settled within about half a minute; its board is then
   # also written to the info file.

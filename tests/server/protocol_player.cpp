@@ -49,8 +49,11 @@ std::vector<GameFrame> ProtocolPlayer::Receive(const GameFrame& f) {
             const TableStatus s = ReadTableStatus(f);
             if (s.subCode == status_sub::kStatusOrLeave && !inDeal_ && active)
                 out.push_back(BuildTableStatus({seat_, status_sub::kReady}));
-            if (s.subCode == status_sub::kOutOfCoins && (s.seats & seat_))
+            // Out of coins or told the table is closed, a player leaves.
+            if (s.subCode == status_sub::kOutOfCoins && (s.seats & seat_)) {
                 closed_ = true;
+                out.push_back(Leave());
+            }
             break;
         }
         case MessageType::DealStart: {
@@ -162,6 +165,7 @@ std::vector<GameFrame> ProtocolPlayer::Receive(const GameFrame& f) {
         }
         case MessageType::TableClosed:
             closed_ = true;
+            out.push_back(Leave());
             break;
         case MessageType::ReconnectResult:
             if (!ReadReconnectResult(f).accepted)

@@ -117,7 +117,7 @@ void Table::Schedule(Millis delay, std::function<void()> run) {
 }
 
 void Table::Advance(Millis elapsed) {
-    if (phase_ == Phase::Ended)
+    if (phase_ == Phase::Ended || phase_ == Phase::Closing)
         return;
     if (detached_) {
         detachedFor_ += elapsed;
@@ -131,7 +131,8 @@ void Table::Advance(Millis elapsed) {
             std::min_element(timed_.begin(), timed_.end(), [](const Timed& a, const Timed& b) {
                 return a.at != b.at ? a.at < b.at : a.order < b.order;
             });
-        if (due == timed_.end() || due->at > target || phase_ == Phase::Ended || detached_)
+        if (due == timed_.end() || due->at > target || phase_ == Phase::Ended ||
+            phase_ == Phase::Closing || detached_)
             break;
         Timed event = std::move(*due);
         timed_.erase(due);
@@ -143,7 +144,7 @@ void Table::Advance(Millis elapsed) {
 }
 
 std::optional<Millis> Table::TimeToNextEvent() const {
-    if (phase_ == Phase::Ended)
+    if (phase_ == Phase::Ended || phase_ == Phase::Closing)
         return std::nullopt;
     if (detached_)
         return std::chrono::seconds(config_.reconnectSeconds) - detachedFor_;
@@ -261,6 +262,14 @@ bool Table::Login(const LoginRequest& login) {
 // ---- frames from the player ---------------------------------------------
 
 void Table::Receive(const GameFrame& frame) {
+    if (phase_ == Phase::Closing) {
+        // Only the player's leave matters now; keep-alives and the rest wait
+        // with the table for it.
+        if (frame.Is(MessageType::TableStatus) &&
+            ReadTableStatus(frame).subCode == status_sub::kStatusOrLeave)
+            phase_ = Phase::Ended;
+        return;
+    }
     switch (static_cast<MessageType>(frame.Type())) {
         case MessageType::Declaration:
             OnDeclaration(frame);
@@ -898,7 +907,7 @@ void Table::Settle() {
 
     if (config_.maxDeals > 0 && dealNumber_ >= config_.maxDeals) {
         Out(BuildTableClosed({"练习结束，欢迎再来！"}));
-        phase_ = Phase::Ended;
+        phase_ = Phase::Closing;
         return;
     }
     AnnounceTableStatus();
@@ -910,7 +919,7 @@ void Table::Settle() {
         out.seats = SeatBit(human_);
         out.byte11 = SeatBit(human_);
         Out(BuildTableStatus(out));
-        phase_ = Phase::Ended;
+        phase_ = Phase::Closing;
         return;
     }
     ReplaceBrokeBots();
@@ -946,12 +955,14 @@ void Table::ReplaceBrokeBots() {
 // ---- reconnection ---------------------------------------------------------
 
 void Table::Detach() {
+    if (phase_ == Phase::Closing)
+        phase_ = Phase::Ended;
     detached_ = true;
     detachedFor_ = Millis(0);
 }
 
 bool Table::Matches(const ReconnectRequest& request) const {
-    return phase_ != Phase::Ended && phase_ != Phase::AwaitLogin &&
+    return phase_ != Phase::Ended && phase_ != Phase::Closing && phase_ != Phase::AwaitLogin &&
            request.account == seats_[static_cast<std::size_t>(human_)].info.account &&
            request.dealKey == dealKey_;
 }

@@ -72,7 +72,10 @@ class Table {
     }
 
   private:
-    enum class Phase { AwaitLogin, Seated, Declaring, Playing, Ended };
+    // Closing: the player has been told the table is closed (or that their
+    // coins ran out) and the connection stays open until they leave or hang
+    // up, so the client does not take the hang-up for a lost link.
+    enum class Phase { AwaitLogin, Seated, Declaring, Playing, Closing, Ended };
     enum class Stage {
         Contract,
         GiveUp,

@@ -407,6 +407,26 @@ TEST_F(PracticeTable, MaxDealsClosesTheTableWithAMessage) {
     EXPECT_TRUE(closed.count(1));
 }
 
+TEST_F(PracticeTable, AClosedTableKeepsTheConnectionUntilThePlayerLeaves) {
+    config.maxDeals = 1;
+    Open();
+    ProtocolPlayer alice("alice", 1);
+    hall->Received(1, alice.Login());
+    // Nobody answers: the clocks play the player's turns.
+    for (int i = 0; i < 3000 && FramesOfType(1, net::MessageType::TableClosed).empty(); ++i) {
+        hall->Advance(100ms);
+        seen[1].insert(seen[1].end(), inbox[1].begin(), inbox[1].end());
+        inbox[1].clear();
+    }
+    ASSERT_EQ(FramesOfType(1, net::MessageType::TableClosed).size(), 1u);
+    hall->Advance(60s);
+    EXPECT_FALSE(closed.count(1)) << "the player is still reading the notice";
+
+    hall->Received(1, alice.Leave());
+    EXPECT_TRUE(closed.count(1));
+    EXPECT_EQ(hall->TableCount(), 0u);
+}
+
 TEST_F(PracticeTable, ADroppedPlayerReconnectsWithTheDealKeyAndTheDealGoesOn) {
     Open();
     ProtocolPlayer alice("alice", 3);
