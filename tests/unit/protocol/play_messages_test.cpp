@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/events.h"
 #include "fakes.h"
 #include "rules/cards.h"
 #include "table/hand.h"
@@ -95,8 +96,11 @@ TEST_F(Plays, APairOfSixesBeatsAPairOfFivesOnce) {
     h.Receive(Play(8, 1, 2, {5, 5}));
     Raise(6);
     Raise(6);
-    table::SubmitPlay(h.client);
-    table::SubmitPlay(h.client);  // a second try in the same turn sends nothing
+    // A right click on the table plays the raised cards; a second one in the
+    // same turn sends nothing.
+    const ui::MouseEvent rightDown{ui::MouseAction::Down, ui::kRightButton};
+    app::OnMouse(h.client, {"MainForm", "Pic1"}, rightDown);
+    app::OnMouse(h.client, {"MainForm", "Pic1"}, rightDown);
     h.Ticks(2);
     const auto sent = h.socket.SentFrames();
     ASSERT_EQ(sent.size(), 1u);
